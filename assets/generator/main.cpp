@@ -1,0 +1,57 @@
+// Draws every picture of the game and records the laying sound.
+// Usage: tavlen-artwork <picture folder> <sound file>
+#include "backs.h"
+#include "faces.h"
+#include "palette.h"
+#include "sound.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTransform>
+#include <cstdio>
+
+namespace {
+
+const char* const RankTexts[] = {"6", "7", "8", "9", "10", "J", "Q", "K", "A"};
+struct SuitName {
+    char letter;
+    const char* word;
+};
+const SuitName Suits[] = {{'b', "BUB"}, {'c', "CHE"}, {'k', "KRE"}, {'p', "PIK"}};
+
+bool save(const QImage& img, const QDir& dir, const QString& name)
+{
+    if (artwork::SavePicture(img, dir.filePath(name + QStringLiteral(".bmp"))))
+        return true;
+    std::fprintf(stderr, "tavlen-artwork: cannot write %s\n", qPrintable(name));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: tavlen-artwork <picture folder> <sound file>\n");
+        return 2;
+    }
+    QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(QStringLiteral(".")))
+        return 1;
+    bool ok = true;
+    for (const SuitName& suit : Suits)
+        for (int rank = 6; rank <= 14; ++rank)
+            ok &= save(artwork::DrawFace(rank, suit.letter), dir,
+                       QString::fromLatin1(RankTexts[rank - 6]) + u'_' +
+                           QString::fromLatin1(suit.word));
+    ok &= save(artwork::DrawNone(), dir, QStringLiteral("NONE"));
+    ok &= save(artwork::DrawIcon(), dir, QStringLiteral("MAINICON"));
+    for (int design = 1; design <= 8; ++design) {
+        const QImage left = artwork::DrawBack(design);
+        ok &= save(left, dir, QStringLiteral("RUBL%1").arg(design));
+        ok &= save(left.mirrored(true, false), dir, QStringLiteral("RUBR%1").arg(design));
+    }
+    QFile wav(QString::fromLocal8Bit(argv[2]));
+    ok &= wav.open(QIODevice::WriteOnly) && wav.write(artwork::LayingSound()) >= 0;
+    return ok ? 0 : 1;
+}

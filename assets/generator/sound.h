@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace artwork {
+
+// The laying sound as a complete WAV file.
+QByteArray LayingSound();
+
+} // namespace artwork

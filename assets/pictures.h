@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// The game's pictures live in the program itself: 36 faces ("6_bub" .. "A_pik"), the empty
+// place "NONE", the backs "RubL1".."RubL8" and their mirrors "RubR1".."RubR8", and "MAINICON".
+namespace assets {
+
+inline constexpr int FaceWidth = 71;
+inline constexpr int FaceHeight = 96;
+inline constexpr int BackWidth = 62;
+inline constexpr int BackHeight = 71;
+inline constexpr int IconSize = 32;
+inline constexpr int BackDesigns = 8;
+
+// The picture stored under `name`, matched without regard to case; a null image when no
+// picture has that name.
+QImage LoadPicture(const QString& name);
+
+} // namespace assets
