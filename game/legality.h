@@ -1,0 +1,24 @@
+#pragma once
+
+#include "game/card.h"
+#include "game/table.h"
+
+// Where a card may be laid: the nine of diamonds opens in the middle of the nines' column,
+// the other nines hang above and below a nine already down, and every other card goes next
+// to the card of its suit one rank nearer to nine.
+namespace game
+{
+
+// True when cell n is on the table and holds no card; any n outside 1..36 counts as occupied.
+bool CellIsEmpty(const Table& table, int cell);
+
+// True when `card` may be laid into that very cell.
+bool CanLayAt(const Table& table, const Card& card, int cell);
+
+// True when the card has at least one cell to go to.
+bool CardIsPlayable(const Table& table, const Card& card);
+
+// True when some card still in the human's hand is playable.
+bool GamerHasLegalCard(const Hand& gamerHand, const Table& table);
+
+} // namespace game

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "game/card.h"
+
+namespace game
+{
+
+// The table: 4 rows of 9 cells, numbered 1..36 row by row. Column c only ever takes
+// rank c + 5, so the nines stand in column 4.
+inline constexpr int TableRows = 4;
+inline constexpr int TableColumns = 9;
+inline constexpr int TableCells = TableRows * TableColumns;
+inline constexpr int NineColumn = 4;
+// The nine of diamonds always opens the table here, in the second row.
+inline constexpr int DiamondNineCell = 13;
+
+using Table = Slots<TableCells>;
+
+constexpr int RowOf(int cell)
+{
+    return (cell - 1) / TableColumns + 1;
+}
+constexpr int ColumnOf(int cell)
+{
+    return (cell - 1) % TableColumns + 1;
+}
+constexpr int CellAt(int row, int column)
+{
+    return (row - 1) * TableColumns + column;
+}
+constexpr TRank RankOfColumn(int column)
+{
+    return static_cast<TRank>(column + 5);
+}
+
+// Empties every slot for a fresh game: no face, rank 0 (the suit is left as it was).
+void ClearTable(Table& table);
+
+} // namespace game
