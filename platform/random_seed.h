@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+
+namespace platform
+{
+
+// A seed for the deal that differs from run to run, taken from the time of day.
+std::uint32_t SeedFromTimeOfDay();
+
+} // namespace platform

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace window
+{
+
+// A small window that shows the game's help, owned by the main window.
+class HelpViewer : public QWidget
+{
+    Q_OBJECT
+public:
+    static const QString FileName;
+
+    explicit HelpViewer(QWidget* owner);
+
+    // Shows the help file at its first topic; an empty path says the file is missing.
+    void ShowFile(const QString& path);
+
+    QString Text() const;
+
+private:
+    QTextBrowser* browser_;
+};
+
+} // namespace window

@@ -1,0 +1,119 @@
+#include "window/image_control.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace window
+{
+
+const QString ImageControl::DragFormat = QStringLiteral("application/x-tavlen-hand-card");
+
+ImageControl::ImageControl(const QString& name, QSize size, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(name);
+    setFixedSize(size);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ImageControl::CopyPicture(const QImage& source)
+{
+    picture_ = source.convertToFormat(QImage::Format_RGB32);
+    update();
+}
+
+void ImageControl::DrawPicture(const QImage& source)
+{
+    if (picture_.isNull()) {
+        picture_ = QImage(size(), QImage::Format_RGB32);
+        picture_.fill(Qt::white);
+    }
+    QPainter painter(&picture_);
+    painter.drawImage(0, 0, source);
+    painter.end();
+    update();
+}
+
+void ImageControl::SetHandCursor(bool hand)
+{
+    setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+bool ImageControl::HasHandCursor() const
+{
+    return cursor().shape() == Qt::PointingHandCursor;
+}
+
+void ImageControl::BeginDrag()
+{
+    dragArmed_ = true;
+}
+
+void ImageControl::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, picture_);
+}
+
+void ImageControl::mousePressEvent(QMouseEvent* event)
+{
+    pressPos_ = event->position().toPoint();
+    dragArmed_ = false;
+    if (onMouseDown)
+        onMouseDown();
+}
+
+void ImageControl::mouseReleaseEvent(QMouseEvent* /*event*/)
+{
+    dragArmed_ = false;
+}
+
+void ImageControl::mouseMoveEvent(QMouseEvent* event)
+{
+    if (onMouseMove)
+        onMouseMove();
+    if (!dragArmed_ || event->buttons() == Qt::NoButton ||
+        (event->position().toPoint() - pressPos_).manhattanLength() <
+            QApplication::startDragDistance())
+        return;
+    dragArmed_ = false;
+    auto* data = new QMimeData;
+    data->setData(DragFormat, objectName().toUtf8());
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    drag->exec(Qt::MoveAction);
+}
+
+bool ImageControl::accepts(const QDropEvent& event) const
+{
+    return event.mimeData()->hasFormat(DragFormat) && onDragOver &&
+           onDragOver(event.source(), *event.mimeData());
+}
+
+void ImageControl::dragEnterEvent(QDragEnterEvent* event)
+{
+    // Anything of ours is let in, so that the move events can answer as the game changes
+    // under a card held still; anything else is refused outright.
+    event->setAccepted(event->mimeData()->hasFormat(DragFormat));
+}
+
+void ImageControl::dragMoveEvent(QDragMoveEvent* event)
+{
+    event->setAccepted(accepts(*event));
+}
+
+void ImageControl::dropEvent(QDropEvent* event)
+{
+    if (!accepts(*event)) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    if (onDragDrop)
+        onDragDrop(event->source(), *event->mimeData());
+}
+
+} // namespace window
