@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs whatever the game needs to build and test that this Debian machine lacks.
+# Sourced by play.sh and test.sh; fast when everything is already there.
+set -euo pipefail
+
+tavlen_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev fonts-liberation2
+                 xvfb xauth xdotool imagemagick x11-utils)
+
+tavlen_setup() {
+    local missing=()
+    for pkg in "${tavlen_packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q '^install ok installed$' ||
+            missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+tavlen_build() {
+    local dir=$1
+    shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S . -B "$dir" -G Ninja "$@"
+    fi
+    cmake --build "$dir" -j2
+}
