@@ -1,15 +1,256 @@
 #include "assets/pictures.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+#include <QSet>
 #include <QTest>
+#include <QtEndian>
 
-class TestPictures : public QObject {
+namespace
+{
+
+const QStringList Ranks = {"6", "7", "8", "9", "10", "J", "Q", "K", "A"};
+const QStringList SuitWords = {"bub", "che", "kre", "pik"};
+
+QStringList faceNames()
+{
+    QStringList names;
+    for (const QString& suit : SuitWords)
+        for (const QString& rank : Ranks)
+            names << rank + u'_' + suit;
+    return names;
+}
+
+QString backName(char side, int design)
+{
+    return QStringLiteral("Rub%1%2").arg(QLatin1Char(side)).arg(design);
+}
+
+// The standard 16-colour palette in its usual index order.
+const QList<QRgb> StandardPalette = {
+    qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+    qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+    qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+    qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
+};
+const QRgb White = qRgb(255, 255, 255);
+const QRgb Black = qRgb(0, 0, 0);
+const QRgb Red = qRgb(255, 0, 0);
+const QRgb TableGreen = qRgb(0, 128, 0);
+const QPoint Probe(4, 1); // the pixel that tells a card from an empty place
+
+// The top-left corner that holds the rank and the suit sign, inside the frame.
+const QRect CornerIndex(1, 1, 11, 22);
+
+// Fields of the BMP file headers.
+constexpr int BitCountOffset = 28;
+constexpr int CompressionOffset = 30;
+
+// Fields of a plain 44-byte WAV header.
+constexpr int WavFormatOffset = 20;
+constexpr int WavChannelsOffset = 22;
+constexpr int WavRateOffset = 24;
+constexpr int WavBitsOffset = 34;
+constexpr int WavDataSizeOffset = 40;
+constexpr int WavHeaderBytes = 44;
+constexpr quint16 Pcm = 1;
+constexpr double ShortestHeardSeconds = 0.2;
+constexpr int QuietestPeak = 8000; // of 32767
+
+} // namespace
+
+class TestPictures : public QObject
+{
     Q_OBJECT
 private Q_SLOTS:
-    void noneIsGreenAtTheProbe()
+    void storedAsFourBitBmp_data()
     {
-        const QImage none = assets::LoadPicture(QStringLiteral("None"));
-        QCOMPARE(none.size(), QSize(assets::FaceWidth, assets::FaceHeight));
-        QCOMPARE(none.pixel(4, 1), qRgb(0, 128, 0));
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        const QSize face(assets::FaceWidth, assets::FaceHeight);
+        for (const QString& name : faceNames())
+            QTest::newRow(qPrintable(name)) << name << face;
+        QTest::newRow("NONE") << "NONE" << face;
+        for (int design = 1; design <= assets::BackDesigns; ++design)
+            for (char side : {'L', 'R'})
+                QTest::newRow(qPrintable(backName(side, design)))
+                    << backName(side, design) << QSize(assets::BackWidth, assets::BackHeight);
+        QTest::newRow("MAINICON") << "MAINICON" << QSize(assets::IconSize, assets::IconSize);
+    }
+
+    void storedAsFourBitBmp()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        const QImage picture = assets::LoadPicture(name);
+        QCOMPARE(picture.size(), size);
+        QCOMPARE(picture.format(), QImage::Format_Indexed8);
+        QCOMPARE(picture.colorTable(), StandardPalette);
+
+        QFile file(QStringLiteral(":/pictures/") + name.toUpper() + QStringLiteral(".bmp"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("BM"));
+        QCOMPARE(qFromLittleEndian<quint16>(bytes.constData() + BitCountOffset), quint16(4));
+        QCOMPARE(qFromLittleEndian<quint32>(bytes.constData() + CompressionOffset), quint32(0));
+    }
+
+    void facesShowTheirSuitAtBothEnds_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRgb>("ink");
+        for (const QString& name : faceNames())
+            QTest::newRow(qPrintable(name))
+                << name << (name.endsWith("bub") || name.endsWith("che") ? Red : Black);
+    }
+
+    void facesShowTheirSuitAtBothEnds()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRgb, ink);
+        const QImage face = assets::LoadPicture(name);
+        QCOMPARE(face.pixel(Probe), White);
+        // The one-pixel frame.
+        const QRect inside = face.rect().adjusted(1, 1, -1, -1);
+        for (const QPoint& corner : {face.rect().topLeft(), face.rect().bottomRight()})
+            QCOMPARE(face.pixel(corner), Black);
+        QCOMPARE(face.pixel(inside.topLeft()), White);
+        QCOMPARE(face.pixel(inside.bottomRight()), White);
+
+        // The index is drawn in the suit's colour only and shows again upside down at the
+        // bottom-right corner.
+        bool inked = false;
+        for (int y = CornerIndex.top(); y <= CornerIndex.bottom(); ++y)
+            for (int x = CornerIndex.left(); x <= CornerIndex.right(); ++x) {
+                const QRgb pixel = face.pixel(x, y);
+                QVERIFY2(pixel == White || pixel == ink,
+                         qPrintable(QStringLiteral("at %1,%2").arg(x).arg(y)));
+                inked |= pixel == ink;
+                QCOMPARE(face.pixel(face.width() - 1 - x, face.height() - 1 - y), pixel);
+            }
+        QVERIFY(inked);
+    }
+
+    void everyFaceIsDifferent()
+    {
+        QSet<QByteArray> seen;
+        for (const QString& name : faceNames()) {
+            const QImage face = assets::LoadPicture(name);
+            seen.insert(QCryptographicHash::hash(
+                QByteArrayView(face.constBits(), face.sizeInBytes()), QCryptographicHash::Md5));
+        }
+        QCOMPARE(seen.size(), faceNames().size());
+    }
+
+    void emptyPlaceIsDottedGreenCloth()
+    {
+        const QImage none = assets::LoadPicture(QStringLiteral("NONE"));
+        QCOMPARE(none.pixel(Probe), TableGreen);
+        QCOMPARE(none.pixel(0, 0), Black);
+        QCOMPARE(none.pixel(none.width() - 1, none.height() - 1), Black);
+        int green = 0;
+        int dots = 0;
+        for (int y = 1; y < none.height() - 1; ++y)
+            for (int x = 1; x < none.width() - 1; ++x) {
+                const QRgb pixel = none.pixel(x, y);
+                QVERIFY(pixel == TableGreen || pixel == Black);
+                (pixel == TableGreen ? green : dots) += 1;
+            }
+        QVERIFY(dots > 0);
+        QVERIFY(green > dots);
+    }
+
+    void rightBackMirrorsLeft_data()
+    {
+        QTest::addColumn<int>("design");
+        for (int design = 1; design <= assets::BackDesigns; ++design)
+            QTest::addRow("%d", design) << design;
+    }
+
+    void rightBackMirrorsLeft()
+    {
+        QFETCH(int, design);
+        const QImage left = assets::LoadPicture(backName('L', design));
+        const QImage right = assets::LoadPicture(backName('R', design));
+        QVERIFY(!left.isNull());
+        QCOMPARE(right, left.mirrored(true, false));
+    }
+
+    void backDesignsDiffer()
+    {
+        for (int a = 1; a <= assets::BackDesigns; ++a)
+            for (int b = a + 1; b <= assets::BackDesigns; ++b)
+                QVERIFY2(assets::LoadPicture(backName('L', a)) !=
+                             assets::LoadPicture(backName('L', b)),
+                         qPrintable(QStringLiteral("designs %1 and %2").arg(a).arg(b)));
+    }
+
+    void lookupIgnoresCase_data()
+    {
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("None") << "None"
+                              << "NONE";
+        QTest::newRow("none") << "none"
+                              << "NONE";
+        QTest::newRow("rubl1") << "rubl1"
+                               << "RUBL1";
+        QTest::newRow("RubR8") << "RubR8"
+                               << "RUBR8";
+        QTest::newRow("10_bub") << "10_bub"
+                                << "10_BUB";
+        QTest::newRow("k_Che") << "k_Che"
+                               << "K_CHE";
+        QTest::newRow("MainIcon") << "MainIcon"
+                                  << "MAINICON";
+    }
+
+    void lookupIgnoresCase()
+    {
+        QFETCH(QString, asked);
+        QFETCH(QString, stored);
+        const QImage picture = assets::LoadPicture(asked);
+        QVERIFY(!picture.isNull());
+        QCOMPARE(picture, assets::LoadPicture(stored));
+    }
+
+    void unknownNamesGiveNullImage_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("empty") << "";
+        QTest::newRow("no such design") << "RubL9";
+        QTest::newRow("rank as a number") << "11_bub";
+        QTest::newRow("with extension") << "NONE.bmp";
+        QTest::newRow("with a path") << "../pictures/NONE";
+    }
+
+    void unknownNamesGiveNullImage()
+    {
+        QFETCH(QString, name);
+        QVERIFY(assets::LoadPicture(name).isNull());
+    }
+
+    // The laying sound lies beside the program; a clip much shorter than a tenth of a second
+    // is not heard at all, so it must last longer and must not be silence.
+    void layingSoundIsAudible()
+    {
+        QFile file(QStringLiteral("Put.wav"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray wav = file.readAll();
+        QVERIFY(wav.startsWith("RIFF") && wav.mid(8, 8) == "WAVEfmt ");
+        const char* header = wav.constData();
+        QCOMPARE(qFromLittleEndian<quint16>(header + WavFormatOffset), Pcm);
+        QCOMPARE(qFromLittleEndian<quint16>(header + WavChannelsOffset), quint16(1));
+        QCOMPARE(qFromLittleEndian<quint16>(header + WavBitsOffset), quint16(16));
+        const quint32 rate = qFromLittleEndian<quint32>(header + WavRateOffset);
+        const quint32 samples = qFromLittleEndian<quint32>(header + WavDataSizeOffset) / 2;
+        QCOMPARE(qsizetype(samples) * 2, wav.size() - WavHeaderBytes);
+        QVERIFY(double(samples) / rate >= ShortestHeardSeconds);
+        int loudest = 0;
+        for (quint32 i = 0; i < samples; ++i)
+            loudest = std::max(
+                loudest, std::abs(int(qFromLittleEndian<qint16>(header + WavHeaderBytes + 2 * i))));
+        QVERIFY(loudest > QuietestPeak);
     }
 };
 

@@ -1,33 +1,250 @@
 #include "backs.h"
 
-#include <QPainter>
+#include "../pictures.h"
+#include "palette.h"
+#include "raster.h"
+#include "suits.h"
 
-namespace artwork {
+#include <QTransform>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace artwork
+{
+
+namespace
+{
+
+using namespace colour;
+
+// Every back: a black edge, a white margin, and the design's field inside its own frame line.
+constexpr int BackMargin = 3;
+constexpr QRect Field(BackMargin, BackMargin, assets::BackWidth - 2 * BackMargin,
+                      assets::BackHeight - 2 * BackMargin);
+constexpr QPointF FieldCentre(Field.x() + Field.width() / 2.0, Field.y() + Field.height() / 2.0);
+
+QPainterPath fieldShape()
+{
+    return Rect(Field.x(), Field.y(), Field.width(), Field.height());
+}
+
+int wrap(int value, int period)
+{
+    return ((value % period) + period) % period;
+}
+
+// 1: a white lattice on blue, with a light dot in every cell.
+Brush lattice()
+{
+    constexpr int Step = 6;
+    return [](int x, int y) {
+        const int rising = wrap(x + y, Step);
+        const int falling = wrap(x - y, Step);
+        if (rising == 0 || falling == 0)
+            return White;
+        return rising == Step / 2 && falling == Step / 2 ? Aqua : Blue;
+    };
+}
+
+// 2: red gingham.
+Brush gingham()
+{
+    constexpr int Check = 3;
+    return [](int x, int y) {
+        const bool across = (x / Check) % 2 == 0;
+        const bool down = (y / Check) % 2 == 0;
+        return across && down ? Maroon : across || down ? Red : White;
+    };
+}
+
+// 3: rolling waves, white crests on teal.
+Brush waves()
+{
+    constexpr std::array<int, 16> Swell = {0, 1, 2, 2, 3, 2, 2, 1, 0, -1, -2, -2, -3, -2, -2, -1};
+    constexpr int RowStep = 7;
+    return [Swell](int x, int y) {
+        switch (wrap(y + Swell[std::size_t(wrap(x, int(Swell.size())))], RowStep)) {
+        case 0:
+            return White;
+        case 1:
+            return Aqua;
+        case RowStep - 1:
+            return Navy;
+        default:
+            return Teal;
+        }
+    };
+}
+
+// 5: harlequin diamonds, purple and fuchsia, with dark seams.
+Brush harlequin()
+{
+    constexpr int Across = 3;
+    constexpr int Down = 2;
+    constexpr int Size = 24;
+    return [](int x, int y) {
+        const int rising = Across * x + Down * y;
+        const int falling = Across * x - Down * y + Size * Size;
+        if (wrap(rising, Size) < Down || wrap(falling, Size) < Down)
+            return Black;
+        return (rising / Size + falling / Size) % 2 == 0 ? Purple : Fuchsia;
+    };
+}
+
+// 6: a red tartan woven in twill: alternate pixels show the warp and the weft.
+Brush tartan()
+{
+    static constexpr std::array Sett = {Red,   Red,   Red,   Red,    Red,   Red,   Navy,  Navy,
+                                        Navy,  Navy,  Red,   Yellow, Red,   Navy,  Navy,  Navy,
+                                        Navy,  Red,   Red,   Red,    Red,   Green, Green, Green,
+                                        Green, White, Green, Green,  Green, Green};
+    return [](int x, int y) {
+        const int thread = wrap(x + y, 2) == 0 ? x : y;
+        return Sett[std::size_t(wrap(thread, int(Sett.size())))];
+    };
+}
+
+// 8: green fish scales. Each scale is a disc; the rows above lie over the rows below, so each
+// disc shows its rounded lower rim, and its upper part catches the light.
+Brush scales()
+{
+    constexpr int Radius = 7;
+    constexpr int Width = 2 * Radius;
+    return [](int x, int y) {
+        for (int row = int(std::floor(double(y) / Radius)) - 1;; ++row) {
+            const int shift = wrap(row, 2) * Radius;
+            const int column = int(std::floor(double(x - shift) / Width + 0.5));
+            const int dx = x - (column * Width + shift);
+            const int dy = y - row * Radius;
+            const int distance = dx * dx + dy * dy;
+            if (distance > Radius * Radius)
+                continue;
+            if (distance > (Radius - 1) * (Radius - 1))
+                return Black;
+            return dy < 0 ? Lime : Green;
+        }
+    };
+}
+
+// 4: a rosette of eight petals on a navy field sprinkled with stars.
+void rosette(QImage& back)
+{
+    constexpr int StarStep = 6;
+    Fill(back, fieldShape(), [](int x, int y) {
+        return wrap(x, StarStep) == 0 && wrap(y, StarStep) == 0 ? Yellow : Navy;
+    });
+    constexpr double RingRadius = 22;
+    constexpr double PetalLength = 19;
+    constexpr double PetalWidth = 8;
+    FillOutlined(back, Circle(FieldCentre, RingRadius), Solid(Blue));
+    FillOutlined(back, Circle(FieldCentre, RingRadius - 3), Solid(Navy));
+    const double diagonal = std::sqrt(0.5);
+    const std::array<QTransform, 4> turns = {
+        QTransform(), QTransform(0, 1, -1, 0, 0, 0),
+        QTransform(diagonal, diagonal, -diagonal, diagonal, 0, 0),
+        QTransform(diagonal, -diagonal, diagonal, diagonal, 0, 0)};
+    const QPainterPath petal = Ellipse(-PetalLength, -PetalWidth / 2, 2 * PetalLength, PetalWidth);
+    for (const QTransform& turn : turns)
+        FillOutlined(
+            back, (turn * QTransform::fromTranslate(FieldCentre.x(), FieldCentre.y())).map(petal),
+            Solid(Red));
+    FillOutlined(back, Circle(FieldCentre, 6), Solid(Yellow));
+}
+
+// 7: a golden sunburst: rays from the centre of the field to every few pixels of its edge.
+void sunburst(QImage& back)
+{
+    Fill(back, fieldShape(), Solid(Olive));
+    constexpr int RaySpacing = 6;
+    std::vector<QPointF> edge;
+    const QRectF box(Field);
+    for (double x = box.left(); x < box.right(); x += RaySpacing)
+        edge.emplace_back(x, box.top());
+    for (double y = box.top(); y < box.bottom(); y += RaySpacing)
+        edge.emplace_back(box.right(), y);
+    for (double x = box.right(); x > box.left(); x -= RaySpacing)
+        edge.emplace_back(x, box.bottom());
+    for (double y = box.bottom(); y > box.top(); y -= RaySpacing)
+        edge.emplace_back(box.left(), y);
+    for (std::size_t i = 0; i + 1 < edge.size(); i += 2)
+        Fill(back, Polygon({FieldCentre, edge[i], edge[i + 1]}), Solid(Yellow));
+    FillOutlined(back, Circle(FieldCentre, 9), Solid(Red));
+    FillOutlined(back, Circle(FieldCentre, 5), Solid(Yellow));
+}
+
+} // namespace
 
 QImage DrawBack(int design)
 {
-    QImage img(62, 71, QImage::Format_RGB32);
-    img.fill(Qt::blue);
-    QPainter p(&img);
-    p.fillRect(4, 4, design * 4, 10, Qt::white);
-    return img;
+    QImage back(assets::BackWidth, assets::BackHeight, QImage::Format_RGB32);
+    back.fill(White);
+    Frame(back, back.rect());
+    const QPainterPath field = fieldShape();
+    switch (design) {
+    case 1:
+        Fill(back, field, lattice());
+        break;
+    case 2:
+        Fill(back, field, gingham());
+        break;
+    case 3:
+        Fill(back, field, waves());
+        break;
+    case 4:
+        rosette(back);
+        break;
+    case 5:
+        Fill(back, field, harlequin());
+        break;
+    case 6:
+        Fill(back, field, tartan());
+        break;
+    case 7:
+        sunburst(back);
+        break;
+    default:
+        Fill(back, field, scales());
+        break;
+    }
+    Frame(back, Field);
+    return back;
 }
 
+// Black dots on the green cloth of the table, in staggered rows clear of the probe pixel
+// (4, 1) by which the game knows an empty place.
 QImage DrawNone()
 {
-    QImage img(71, 96, QImage::Format_RGB32);
-    img.fill(QColor(0, 128, 0));
-    QPainter p(&img);
-    p.setPen(Qt::black);
-    p.drawRect(0, 0, 70, 95);
-    return img;
+    constexpr int DotStep = 6;
+    QImage none(assets::FaceWidth, assets::FaceHeight, QImage::Format_RGB32);
+    none.fill(Green);
+    Fill(none, Rect(0, 0, none.width(), none.height()), [](int x, int y) {
+        const int shift = (y / DotStep) % 2 * DotStep / 2;
+        return y % DotStep == DotStep / 2 && (x + shift) % DotStep == 0 ? Black : Green;
+    });
+    Frame(none, none.rect());
+    return none;
 }
 
+// Two cards fanned out on the table: a blue back behind, the ace of hearts in front.
 QImage DrawIcon()
 {
-    QImage img(32, 32, QImage::Format_RGB32);
-    img.fill(Qt::red);
-    return img;
+    QImage icon(assets::IconSize, assets::IconSize, QImage::Format_RGB32);
+    icon.fill(Green);
+    // Tilts whose cosine and sine are 24/25 and 7/25, so no trigonometry enters the picture.
+    constexpr double Cos = 24.0 / 25;
+    constexpr double Sin = 7.0 / 25;
+    const QPainterPath card = Rect(-8, -11, 16, 22);
+    const QTransform back =
+        QTransform(Cos, -Sin, Sin, Cos, 0, 0) * QTransform::fromTranslate(12, 16);
+    const QTransform front =
+        QTransform(Cos, Sin, -Sin, Cos, 0, 0) * QTransform::fromTranslate(19, 16);
+    FillOutlined(icon, back.map(card), Solid(White));
+    Fill(icon, back.map(Rect(-6, -9, 12, 18)), lattice());
+    FillOutlined(icon, front.map(card), Solid(White));
+    Fill(icon, front.map(SuitSign('c', QRectF(-5, -5, 10, 10))), Solid(Red));
+    return icon;
 }
 
 } // namespace artwork

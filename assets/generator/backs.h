@@ -2,7 +2,8 @@
 
 #include <QImage>
 
-namespace artwork {
+namespace artwork
+{
 
 // Back design 1..8 for the left column, 62 x 71; the right column shows its mirror.
 QImage DrawBack(int design);

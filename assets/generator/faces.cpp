@@ -1,19 +1,188 @@
 #include "faces.h"
 
-#include <QPainter>
+#include "../pictures.h"
+#include "courts.h"
+#include "palette.h"
+#include "raster.h"
+#include "suits.h"
 
-namespace artwork {
+#include <array>
+#include <string_view>
+#include <vector>
+
+namespace artwork
+{
+
+namespace
+{
+
+constexpr int Jack = 11;
+constexpr int Ace = 14;
+
+// The corner index: the rank in our own bold pixel letters, the suit sign under it. Rows start
+// below row 2, so the pixel that tells a card from an empty place, (4, 1), stays white.
+constexpr int GlyphHeight = 9;
+constexpr int GlyphGap = 1; // between the two figures of "10"
+constexpr int IndexCentre = 6;
+constexpr int IndexTop = 3;
+constexpr QRectF CornerSign(3, 14, 7, 8);
+
+struct Glyph {
+    std::array<std::string_view, GlyphHeight> rows;
+};
+
+const Glyph One = {{".XX", "XXX", ".XX", ".XX", ".XX", ".XX", ".XX", ".XX", ".XX"}};
+const Glyph Zero = {
+    {".XXX.", "XX.XX", "XX.XX", "XX.XX", "XX.XX", "XX.XX", "XX.XX", "XX.XX", ".XXX."}};
+
+// Ranks 6 to 9, jack, queen, king, ace; ten is made of One and Zero.
+const Glyph Six = {
+    {"..XX.", ".XX..", "XX...", "XXXX.", "XX.XX", "XX.XX", "XX.XX", "XX.XX", ".XXX."}};
+const Glyph Seven = {
+    {"XXXXX", "...XX", "...XX", "..XX.", "..XX.", "..XX.", ".XX..", ".XX..", ".XX.."}};
+const Glyph Eight = {
+    {".XXX.", "XX.XX", "XX.XX", "XX.XX", ".XXX.", "XX.XX", "XX.XX", "XX.XX", ".XXX."}};
+const Glyph Nine = {
+    {".XXX.", "XX.XX", "XX.XX", "XX.XX", "XX.XX", ".XXXX", "...XX", "..XX.", ".XX.."}};
+const Glyph JackLetter = {
+    {"..XXX", "...XX", "...XX", "...XX", "...XX", "...XX", "XX.XX", "XX.XX", ".XXX."}};
+const Glyph QueenLetter = {
+    {".XXX.", "XX.XX", "XX.XX", "XX.XX", "XX.XX", "XX.XX", "XX.XX", ".XXX.", "...XX"}};
+const Glyph KingLetter = {
+    {"XX.XX", "XX.XX", "XX.XX", "XXXX.", "XXX..", "XXXX.", "XX.XX", "XX.XX", "XX.XX"}};
+const Glyph AceLetter = {
+    {".XXX.", "XX.XX", "XX.XX", "XX.XX", "XXXXX", "XX.XX", "XX.XX", "XX.XX", "XX.XX"}};
+
+std::vector<const Glyph*> rankGlyphs(int rank)
+{
+    switch (rank) {
+    case 6:
+        return {&Six};
+    case 7:
+        return {&Seven};
+    case 8:
+        return {&Eight};
+    case 9:
+        return {&Nine};
+    case 10:
+        return {&One, &Zero};
+    case Jack:
+        return {&JackLetter};
+    case Jack + 1:
+        return {&QueenLetter};
+    case Jack + 2:
+        return {&KingLetter};
+    default:
+        return {&AceLetter};
+    }
+}
+
+void drawIndex(QImage& layer, int rank, char suit)
+{
+    const std::vector<const Glyph*> glyphs = rankGlyphs(rank);
+    int width = GlyphGap * (int(glyphs.size()) - 1);
+    for (const Glyph* glyph : glyphs)
+        width += int(glyph->rows[0].size());
+    int left = IndexCentre - width / 2;
+    const QRgb ink = SuitColour(suit);
+    for (const Glyph* glyph : glyphs) {
+        for (int row = 0; row < GlyphHeight; ++row)
+            for (int column = 0; column < int(glyph->rows[row].size()); ++column)
+                if (glyph->rows[row][column] == 'X')
+                    layer.setPixel(left + column, IndexTop + row, ink);
+        left += int(glyph->rows[0].size()) + GlyphGap;
+    }
+    Fill(layer, SuitSign(suit, CornerSign), Solid(ink));
+}
+
+// The pips of 6 to 10 stand in two columns with the extra pips between them, as on every
+// classic deck; pips below the middle of the card stand upside down. Positions are the pips'
+// centres, the card's own centre being (35.5, 48).
+constexpr double PipWidth = 11;
+constexpr double PipHeight = 12;
+constexpr double LeftColumn = 22.5;
+constexpr double MiddleColumn = 35.5;
+constexpr double RightColumn = 48.5;
+constexpr double MiddleRow = 48;
+constexpr double TopRow = 13;
+constexpr double BottomRow = 2 * MiddleRow - TopRow;
+constexpr double UpperThird = 36; // the inner rows of the nine and ten
+constexpr double LowerThird = 2 * MiddleRow - UpperThird;
+constexpr double SevenAndEightCentre = 30;
+constexpr double TenCentre = 25;
+
+std::vector<QPointF> pipCentres(int rank)
+{
+    std::vector<QPointF> pips;
+    const auto pair = [&pips](double row) {
+        pips.emplace_back(LeftColumn, row);
+        pips.emplace_back(RightColumn, row);
+    };
+    const auto centre = [&pips](double row) { pips.emplace_back(MiddleColumn, row); };
+    if (rank <= 8) {
+        pair(TopRow);
+        pair(MiddleRow);
+        pair(BottomRow);
+    } else {
+        pair(TopRow);
+        pair(UpperThird);
+        pair(LowerThird);
+        pair(BottomRow);
+    }
+    if (rank == 7 || rank == 8)
+        centre(SevenAndEightCentre);
+    if (rank == 8)
+        centre(2 * MiddleRow - SevenAndEightCentre);
+    if (rank == 9)
+        centre(MiddleRow);
+    if (rank == 10) {
+        centre(TenCentre);
+        centre(2 * MiddleRow - TenCentre);
+    }
+    return pips;
+}
+
+void drawPips(QImage& card, int rank, char suit)
+{
+    for (const QPointF& pip : pipCentres(rank)) {
+        const QRectF box(pip.x() - PipWidth / 2, pip.y() - PipHeight / 2, PipWidth, PipHeight);
+        Fill(card, SuitSign(suit, box, pip.y() > MiddleRow), Solid(SuitColour(suit)));
+    }
+}
+
+constexpr QRectF AcePip(19, 30, 33, 36);
+
+// The court picture sits in a framed rectangle clear of the corner indices.
+constexpr QRect CourtFrame(13, 9, CourtPanelWidth + 2, 2 * CourtPanelHeight + 2);
+
+void drawCourt(QImage& card, int rank, char suit)
+{
+    QImage layer = Layer(card.width(), card.height());
+    Overlay(layer, DrawCourtPanel(rank, suit), CourtFrame.topLeft() + QPoint(1, 1));
+    OverlayBothEnds(card, layer);
+    Frame(card, CourtFrame);
+    // A thin line where the two halves meet.
+    Fill(card, Rect(CourtFrame.x(), MiddleRow - 1, CourtFrame.width(), 1), Solid(colour::Black));
+}
+
+} // namespace
 
 QImage DrawFace(int rank, char suit)
 {
-    QImage img(71, 96, QImage::Format_RGB32);
-    img.fill(Qt::white);
-    QPainter p(&img);
-    p.setPen(Qt::black);
-    p.drawRect(0, 0, 70, 95);
-    const bool red = suit == 'b' || suit == 'c';
-    p.fillRect(20, 20 + rank, 30, 30, red ? Qt::red : Qt::black);
-    return img;
+    QImage card(assets::FaceWidth, assets::FaceHeight, QImage::Format_RGB32);
+    card.fill(colour::White);
+    Frame(card, card.rect());
+    if (rank == Ace)
+        Fill(card, SuitSign(suit, AcePip), Solid(SuitColour(suit)));
+    else if (rank >= Jack)
+        drawCourt(card, rank, suit);
+    else
+        drawPips(card, rank, suit);
+
+    QImage corner = Layer(card.width(), card.height());
+    drawIndex(corner, rank, suit);
+    OverlayBothEnds(card, corner);
+    return card;
 }
 
 } // namespace artwork

@@ -2,7 +2,8 @@
 
 #include <QImage>
 
-namespace artwork {
+namespace artwork
+{
 
 // One card face, 71 x 96: rank 6..14, suit 'b', 'c', 'k' or 'p'.
 QImage DrawFace(int rank, char suit);

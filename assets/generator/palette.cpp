@@ -3,16 +3,21 @@
 #include <QImageWriter>
 #include <array>
 
-namespace artwork {
+namespace artwork
+{
 
-namespace {
+namespace
+{
+
+// In the order of the standard palette, so that the stored colour indices are the usual ones.
 const std::array<QRgb, 16> Palette = {
-    qRgb(0, 0, 0),     qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
-    qRgb(0, 0, 128),   qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
-    qRgb(128, 128, 128), qRgb(255, 0, 0), qRgb(0, 255, 0),   qRgb(255, 255, 0),
-    qRgb(0, 0, 255),   qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
+    colour::Black, colour::Maroon,  colour::Green, colour::Olive, colour::Navy, colour::Purple,
+    colour::Teal,  colour::Silver,  colour::Grey,  colour::Red,   colour::Lime, colour::Yellow,
+    colour::Blue,  colour::Fuchsia, colour::Aqua,  colour::White,
 };
 
+// The palette entry closest to `c`; the drawings use palette colours only, so this is exact
+// for them and merely a safety net for anything else.
 int nearest(QRgb c)
 {
     int best = 0;
@@ -29,6 +34,7 @@ int nearest(QRgb c)
     }
     return best;
 }
+
 } // namespace
 
 QImage ToPalette(const QImage& drawing)
@@ -42,6 +48,7 @@ QImage ToPalette(const QImage& drawing)
     return out;
 }
 
+// An indexed picture with no more than 16 table entries is written with 4 bits a pixel.
 bool SavePicture(const QImage& drawing, const QString& path)
 {
     QImageWriter writer(path, "bmp");

@@ -2,7 +2,8 @@
 
 #include <QByteArray>
 
-namespace artwork {
+namespace artwork
+{
 
 // The laying sound as a complete WAV file.
 QByteArray LayingSound();

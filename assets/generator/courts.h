@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+
+namespace artwork
+{
+
+// Court panels: the upper half of the framed picture of a jack (11), queen (12) or king (13)
+// of `suit`; the card shows it at both ends.
+inline constexpr int CourtPanelWidth = 43;
+inline constexpr int CourtPanelHeight = 38;
+
+QImage DrawCourtPanel(int rank, char suit);
+
+} // namespace artwork

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QPainterPath>
+#include <QRectF>
+#include <QRgb>
+
+namespace artwork
+{
+
+// Red for diamonds ('b') and hearts ('c'), black for clubs ('k') and spades ('p').
+QRgb SuitColour(char suit);
+
+// The sign of `suit` filling `box`, turned upside down about the centre of `box` when asked.
+QPainterPath SuitSign(char suit, const QRectF& box, bool upsideDown = false);
+
+} // namespace artwork
