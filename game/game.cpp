@@ -14,6 +14,8 @@ Game::Game(std::shared_ptr<const MasterDeck> master, std::uint32_t seed)
 
 void Game::NewGame()
 {
+    // Emptiness is read from the table list, so a game broken off must leave no card behind.
+    ClearTable(TableList);
     dealer.Restock(*master_);
     dealer.DealHand(GamerHand);
     dealer.DealHand(JohnHand);

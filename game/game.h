@@ -21,8 +21,8 @@ class Game
 public:
     Game(std::shared_ptr<const MasterDeck> master, std::uint32_t seed);
 
-    // Deals a fresh game from a full deck, human first, then John, then Harry, and hands the
-    // first move to John by switching the computers' phase on.
+    // Empties the table and deals a fresh game from a full deck, human first, then John, then
+    // Harry, and hands the first move to John by switching the computers' phase on.
     void NewGame();
 
     Hand& HandOf(Player player);
