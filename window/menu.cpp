@@ -88,8 +88,7 @@ void TFrmA::ANewClick()
     for (auto* hands : {&gamers_, &johns_, &harrys_})
         for (ImageControl* image : *hands)
             image->show();
-    game::ClearTable(game_.TableList);
-    NewGame();
+    NewGame(); // which empties the table list along with the cells
 }
 
 void TFrmA::AExitClick()

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# How fast the game shows its window, next to an empty Qt window, and how much CPU it uses
+# while it waits for the human. Runs in a virtual X server.
+# Usage: scripts/benchmark.sh [tavlen binary] (default build/release/tavlen)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+binary=$(realpath "${1:-build/release/tavlen}")
+runs=${RUNS:-10}
+
+work=$(mktemp -d)
+display=":$((190 + RANDOM % 50))"
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+export DISPLAY=$display DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent QT_QPA_PLATFORM=xcb
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+# The yardstick: the smallest Qt Widgets program that shows a window.
+cat >"$work/empty.cpp" <<'CPP'
+#include <QApplication>
+#include <QWidget>
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QWidget w;
+    w.setWindowTitle(QStringLiteral("empty"));
+    w.resize(792, 545);
+    w.show();
+    return app.exec();
+}
+CPP
+g++ -O2 -fPIC -std=c++20 "$work/empty.cpp" -o "$work/empty" $(pkg-config --cflags --libs Qt6Widgets)
+
+# Milliseconds from start until the window is mapped, median of the runs.
+time_to_window() {
+    local program=$1 title=$2 times=()
+    for _ in $(seq "$runs"); do
+        local start end pid
+        start=$(date +%s%N)
+        (cd "$(dirname "$program")" && exec "$program") >/dev/null 2>&1 &
+        pid=$!
+        xdotool search --sync --onlyvisible --name "$title" >/dev/null
+        end=$(date +%s%N)
+        times+=($(((end - start) / 1000000)))
+        kill "$pid"
+        wait "$pid" 2>/dev/null || true
+    done
+    printf '%s\n' "${times[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p"
+}
+
+echo "empty Qt window: $(time_to_window "$work/empty" '^empty$') ms to window (median of $runs)"
+echo "Тавлен++:        $(time_to_window "$binary" 'Тавлен') ms to window (median of $runs)"
+
+# CPU while waiting: let the computers finish their first moves, then count ticks for 5 s.
+(cd "$(dirname "$binary")" && exec "$binary") >/dev/null 2>&1 &
+pid=$!
+xdotool search --sync --onlyvisible --name 'Тавлен' >/dev/null
+sleep 2
+cpu() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
+before=$(cpu)
+sleep 5
+after=$(cpu)
+kill "$pid"
+echo "CPU while waiting for the human: $((after - before)) clock ticks in 5 s ($(getconf CLK_TCK) a second)"
