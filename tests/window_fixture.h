@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/sound.h"
+#include "counting_sound.h"
 #include "window/image_control.h"
 #include "window/tfrma.h"
 
@@ -8,11 +8,6 @@
 #include <memory>
 
 // A main window with a silent sound that counts its plays.
-struct CountingSound : platform::Sound {
-    int plays = 0;
-    void PlaySound() override { ++plays; }
-};
-
 struct WindowFixture {
     static constexpr std::uint32_t Seed = 20261206;
 
