@@ -39,7 +39,8 @@ time_to_window() {
         start=$(date +%s%N)
         (cd "$(dirname "$program")" && exec "$program") >/dev/null 2>&1 &
         pid=$!
-        xdotool search --sync --onlyvisible --name "$title" >/dev/null
+        # xdotool's own --sync polls only twice a second: ask every few milliseconds instead.
+        until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do sleep 0.005; done
         end=$(date +%s%N)
         times+=($(((end - start) / 1000000)))
         kill "$pid"
