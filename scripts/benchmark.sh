@@ -3,17 +3,14 @@
 # while it waits for the human. Runs in a virtual X server.
 # Usage: scripts/benchmark.sh [tavlen binary] (default build/release/tavlen)
 set -euo pipefail
-cd "$(dirname "$0")/.."
-binary=$(realpath "${1:-build/release/tavlen}")
+if [ "${1:-}" != --in-xvfb ]; then
+    exec "$(dirname "$0")/../tests/xvfb_run.sh" "$0" --in-xvfb "$@"
+fi
+shift
+binary=$(realpath "${1:-$(dirname "$0")/../build/release/tavlen}")
 runs=${RUNS:-10}
-
 work=$(mktemp -d)
-display=":$((190 + RANDOM % 50))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'rm -rf "$work"' EXIT
 
 # The yardstick: the smallest Qt Widgets program that shows a window.
 cat >"$work/empty.cpp" <<'CPP'
@@ -40,7 +37,11 @@ time_to_window() {
         (cd "$(dirname "$program")" && exec "$program") >/dev/null 2>&1 &
         pid=$!
         # xdotool's own --sync polls only twice a second: ask every few milliseconds instead.
-        until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do sleep 0.005; done
+        local deadline=$((start + 10000000000))
+        until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
+            [ "$(date +%s%N)" -lt "$deadline" ] || { echo "no window: $program" >&2; exit 1; }
+            sleep 0.005
+        done
         end=$(date +%s%N)
         times+=($(((end - start) / 1000000)))
         kill "$pid"
@@ -55,7 +56,7 @@ echo "Тавлен++:        $(time_to_window "$binary" 'Тавлен') ms to wi
 # CPU while waiting: let the computers finish their first moves, then count ticks for 5 s.
 (cd "$(dirname "$binary")" && exec "$binary") >/dev/null 2>&1 &
 pid=$!
-xdotool search --sync --onlyvisible --name 'Тавлен' >/dev/null
+timeout 10 xdotool search --sync --onlyvisible --name 'Тавлен' >/dev/null
 sleep 2
 cpu() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
 before=$(cpu)

@@ -27,6 +27,11 @@ void ImageControl::CopyPicture(const QImage& source)
 
 void ImageControl::DrawPicture(const QImage& source)
 {
+    // An opaque picture that covers the whole control simply replaces what was there.
+    if (source.size() == size() && !source.hasAlphaChannel()) {
+        CopyPicture(source);
+        return;
+    }
     if (picture_.isNull()) {
         picture_ = QImage(size(), QImage::Format_RGB32);
         picture_.fill(Qt::white);

@@ -28,17 +28,24 @@ QWidget* greenPanel(const QString& name, const QRect& rect, QWidget* parent)
     return panel;
 }
 
+// Pictures are kept in the screen's own format, so that laying them on a control is a
+// plain copy.
+QImage loadPicture(const QString& name)
+{
+    return assets::LoadPicture(name).convertToFormat(QImage::Format_RGB32);
+}
+
 // A back named by the settings; an unknown name falls back to the first design.
 QImage loadBack(const QString& name, const QString& fallback)
 {
-    QImage back = assets::LoadPicture(name);
-    return back.isNull() ? assets::LoadPicture(fallback) : back;
+    QImage back = loadPicture(name);
+    return back.isNull() ? loadPicture(fallback) : back;
 }
 
 } // namespace
 
 TFrmA::TFrmA(platform::Sound& sound, std::uint32_t seed)
-    : sound_(sound), masterDeck_(std::make_shared<const game::MasterDeck>(assets::LoadPicture)),
+    : sound_(sound), masterDeck_(std::make_shared<const game::MasterDeck>(loadPicture)),
       game_(masterDeck_, seed)
 {
     setObjectName(QStringLiteral("FrmA"));
@@ -54,7 +61,7 @@ TFrmA::TFrmA(platform::Sound& sound, std::uint32_t seed)
 
     LeftBack = loadBack(RubL, QStringLiteral("RubL1"));
     RightBack = loadBack(RubR, QStringLiteral("RubR1"));
-    NoneImage = assets::LoadPicture(QStringLiteral("None"));
+    NoneImage = loadPicture(QStringLiteral("None"));
     NewGame();
 }
 
