@@ -17,7 +17,7 @@ tavlen_setup() {
     [ "$(id -u)" -ne 0 ] && sudo=sudo
     echo "Installing: ${missing[*]}"
     $sudo apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
 }
 
 tavlen_build() {
