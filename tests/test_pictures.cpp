@@ -1,8 +1,6 @@
 #include "assets/pictures.h"
 
-#include <QCryptographicHash>
 #include <QFile>
-#include <QSet>
 #include <QTest>
 #include <QtEndian>
 
@@ -35,12 +33,8 @@ const QList<QRgb> StandardPalette = {
 };
 const QRgb White = qRgb(255, 255, 255);
 const QRgb Black = qRgb(0, 0, 0);
-const QRgb Red = qRgb(255, 0, 0);
 const QRgb TableGreen = qRgb(0, 128, 0);
 const QPoint Probe(4, 1); // the pixel that tells a card from an empty place
-
-// The top-left corner that holds the rank and the suit sign, inside the frame.
-const QRect CornerIndex(1, 1, 11, 22);
 
 // Fields of the BMP file headers.
 constexpr int BitCountOffset = 28;
@@ -89,19 +83,16 @@ private Q_SLOTS:
         QCOMPARE(qFromLittleEndian<quint32>(bytes.constData() + CompressionOffset), quint32(0));
     }
 
-    void facesShowTheirSuitAtBothEnds_data()
+    void facesAreWhiteInsideABlackFrame_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QRgb>("ink");
         for (const QString& name : faceNames())
-            QTest::newRow(qPrintable(name))
-                << name << (name.endsWith("bub") || name.endsWith("che") ? Red : Black);
+            QTest::newRow(qPrintable(name)) << name;
     }
 
-    void facesShowTheirSuitAtBothEnds()
+    void facesAreWhiteInsideABlackFrame()
     {
         QFETCH(QString, name);
-        QFETCH(QRgb, ink);
         const QImage face = assets::LoadPicture(name);
         QCOMPARE(face.pixel(Probe), White);
         // The one-pixel frame.
@@ -110,30 +101,6 @@ private Q_SLOTS:
             QCOMPARE(face.pixel(corner), Black);
         QCOMPARE(face.pixel(inside.topLeft()), White);
         QCOMPARE(face.pixel(inside.bottomRight()), White);
-
-        // The index is drawn in the suit's colour only and shows again upside down at the
-        // bottom-right corner.
-        bool inked = false;
-        for (int y = CornerIndex.top(); y <= CornerIndex.bottom(); ++y)
-            for (int x = CornerIndex.left(); x <= CornerIndex.right(); ++x) {
-                const QRgb pixel = face.pixel(x, y);
-                QVERIFY2(pixel == White || pixel == ink,
-                         qPrintable(QStringLiteral("at %1,%2").arg(x).arg(y)));
-                inked |= pixel == ink;
-                QCOMPARE(face.pixel(face.width() - 1 - x, face.height() - 1 - y), pixel);
-            }
-        QVERIFY(inked);
-    }
-
-    void everyFaceIsDifferent()
-    {
-        QSet<QByteArray> seen;
-        for (const QString& name : faceNames()) {
-            const QImage face = assets::LoadPicture(name);
-            seen.insert(QCryptographicHash::hash(
-                QByteArrayView(face.constBits(), face.sizeInBytes()), QCryptographicHash::Md5));
-        }
-        QCOMPARE(seen.size(), faceNames().size());
     }
 
     void emptyPlaceIsGreenAtTheProbe()
