@@ -2,8 +2,18 @@
 
 #include "platform/sound.h"
 
-// A silent laying sound that counts how often the game asked for it.
+#include <functional>
+
+// A silent laying sound that counts how often the game asked for it, and can look at the
+// game at that moment.
 struct CountingSound : platform::Sound {
     int plays = 0;
-    void PlaySound() override { ++plays; }
+    std::function<void()> onPlay;
+
+    void PlaySound() override
+    {
+        ++plays;
+        if (onPlay)
+            onPlay();
+    }
 };

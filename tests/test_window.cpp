@@ -1,3 +1,4 @@
+#include "assets/pictures.h"
 #include "game/legality.h"
 #include "window/help_viewer.h"
 #include "window_fixture.h"
@@ -70,9 +71,9 @@ private Q_SLOTS:
 
     void dropsAreAcceptedOnlyOnTheCardsOwnCell()
     {
-        humanHolds({DiamondNine, DiamondTen});
+        humanHolds({DiamondNine, DiamondTen, SpadeNine});
         QVERIFY(DragOver(1, 13));
-        QVERIFY(!DragOver(1, 4));  // the nines' column waits for the diamond nine
+        QVERIFY(!DragOver(3, 4));  // the nines' column waits for the diamond nine
         QVERIFY(!DragOver(2, 14)); // the ten has nothing to lean on yet
         const auto drag = DragOf(QStringLiteral("Gamer1"));
         QVERIFY(!frm.Image1DragOver(frm.Image(13), nullptr, *drag));      // another program's drag
@@ -80,6 +81,15 @@ private Q_SLOTS:
         QVERIFY(!frm.Image1DragOver(frm.Image(13), frm.Image(13), *DragOf("Image13")));
         frm.State().SetComputersMoving(true);
         QVERIFY(!DragOver(1, 13)); // the computers are moving
+        frm.State().SetComputersMoving(false);
+
+        Drop(1, 13);
+        RunComputers(); // both computers have nothing and pass
+        QVERIFY(DragOver(2, 14));
+        QVERIFY(!DragOver(2, 23)); // its column, another suit's row
+        QVERIFY(!DragOver(2, 15)); // its row, another rank's column
+        QVERIFY(!DragOver(3, 13)); // taken
+        QVERIFY(DragOver(3, 22) && DragOver(3, 4) && !DragOver(3, 31));
     }
 
     void aDropLaysTheCardAndHandsTheMoveOn()
@@ -88,8 +98,12 @@ private Q_SLOTS:
         Drop(1, 14); // refused: nothing changes
         QVERIFY(frm.Gamer(1)->isVisibleTo(&frm));
         QCOMPARE(sound.plays, 0);
+        bool drawnBeforeSound = true;
+        sound.onPlay = [&] { drawnBeforeSound = showsCard(frm.Image(13)); };
         Drop(1, 13);
+        sound.onPlay = nullptr;
         QCOMPARE(sound.plays, 1);
+        QVERIFY(!drawnBeforeSound); // the snap starts before the card shows
         QVERIFY(showsCard(frm.Image(13)));
         QVERIFY(!frm.Gamer(1)->isVisibleTo(&frm));
         QVERIFY(frm.State().TableList[13].is(game::Diamonds, game::Nine));
@@ -97,13 +111,12 @@ private Q_SLOTS:
         QVERIFY(frm.Timer1.isActive());
         QCOMPARE(frm.State().NextMover, 1);
 
-        RunComputers(); // both computers have nothing and pass
+        RunComputers();
         frm.ASound->trigger();
         QVERIFY(!frm.ASound->isChecked());
         Drop(2, 14);
         QVERIFY(showsCard(frm.Image(14)));
         QCOMPARE(sound.plays, 0); // silent now
-        frm.ASound->trigger();
     }
 
     void spaceOnlyPassesWhenNothingFits()
@@ -276,6 +289,7 @@ private Q_SLOTS:
 private:
     static constexpr Card DiamondNine = {nullptr, game::Diamonds, game::Nine};
     static constexpr Card DiamondTen = {nullptr, game::Diamonds, 10};
+    static constexpr Card SpadeNine = {nullptr, game::Spades, game::Nine};
 
     // Brings the game to the human's turn with an empty table, the computers' hands empty
     // and the human holding just these cards, in slots from 1.
@@ -287,8 +301,11 @@ private:
         for (game::Hand* hand : {&g.GamerHand, &g.JohnHand, &g.HarryHand})
             for (Card& c : *hand)
                 c.Face = nullptr;
-        for (Card& c : g.TableList)
-            c.Face = nullptr;
+        const QImage empty = assets::LoadPicture(QStringLiteral("None"));
+        for (int n = 1; n <= game::TableCells; ++n) {
+            g.TableList[n].Face = nullptr;
+            frm.Image(n)->CopyPicture(empty);
+        }
         int slot = 1;
         for (Card c : cards) {
             c.Face = face;
