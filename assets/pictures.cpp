@@ -1,6 +1,7 @@
 #include "assets/pictures.h"
 
-namespace assets {
+namespace assets
+{
 
 QImage LoadPicture(const QString& name)
 {

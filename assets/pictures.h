@@ -5,7 +5,8 @@
 
 // The game's pictures live in the program itself: 36 faces ("6_bub" .. "A_pik"), the empty
 // place "NONE", the backs "RubL1".."RubL8" and their mirrors "RubR1".."RubR8", and "MAINICON".
-namespace assets {
+namespace assets
+{
 
 inline constexpr int FaceWidth = 71;
 inline constexpr int FaceHeight = 96;

@@ -10,7 +10,8 @@
 #include <QTransform>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 const char* const RankTexts[] = {"6", "7", "8", "9", "10", "J", "Q", "K", "A"};
 struct SuitName {
