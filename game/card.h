@@ -38,8 +38,6 @@ struct Card {
 template <int N> class Slots
 {
 public:
-    static constexpr int Count = N;
-
     Card& operator[](int slot) { return slots_.at(static_cast<std::size_t>(slot - 1)); }
     const Card& operator[](int slot) const { return slots_.at(static_cast<std::size_t>(slot - 1)); }
     auto begin() { return slots_.begin(); }

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTextBrowser>
 
 using game::Card;
 
@@ -259,9 +260,11 @@ private Q_SLOTS:
         frm.AHelpClick();
         auto* viewer = frm.findChild<window::HelpViewer*>();
         QVERIFY(viewer && viewer->isVisible());
-        QVERIFY(viewer->Text().contains(QStringLiteral("девятка бубен")));
+        QVERIFY(viewer->findChild<QTextBrowser*>()->toPlainText().contains(
+            QStringLiteral("девятка бубен")));
         viewer->ShowFile({});
-        QVERIFY(viewer->Text().contains(QStringLiteral("не найден")));
+        QVERIFY(viewer->findChild<QTextBrowser*>()->toPlainText().contains(
+            QStringLiteral("не найден")));
     }
 
     void exitClosesTheWindow()

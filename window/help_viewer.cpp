@@ -36,9 +36,4 @@ void HelpViewer::ShowFile(const QString& path)
     activateWindow();
 }
 
-QString HelpViewer::Text() const
-{
-    return browser_->toPlainText();
-}
-
 } // namespace window

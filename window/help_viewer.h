@@ -19,8 +19,6 @@ public:
     // Shows the help file at its first topic; an empty path says the file is missing.
     void ShowFile(const QString& path);
 
-    QString Text() const;
-
 private:
     QTextBrowser* browser_;
 };
