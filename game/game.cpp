@@ -63,12 +63,12 @@ bool Game::ScoreFinish(Player player)
         {Player::Harry, &Counters::Hy, &Counters::VictOfHy},
     };
 
+    if (HandHasCards(HandOf(player)))
+        return false;
     int othersHolding = 0;
     for (const Tally& other : Tallies)
         if (other.player != player && HandHasCards(HandOf(other.player)))
             ++othersHolding;
-    if (HandHasCards(HandOf(player)))
-        return false;
 
     const Tally& mine = Tallies[static_cast<int>(player)];
     switch (othersHolding) {

@@ -2,6 +2,8 @@
 
 #include "game/legality.h"
 
+#include <algorithm>
+
 namespace opponents
 {
 
@@ -33,10 +35,8 @@ std::optional<Move> doubleScan(const Hand& hand, const Table& table, PairRule ru
 
 bool holdsCard(const Hand& hand, game::TSuit suit, int rank)
 {
-    for (const Card& card : hand)
-        if (card.present() && card.Suit == suit && card.Rank == rank)
-            return true;
-    return false;
+    return std::any_of(hand.begin(), hand.end(),
+                       [&](const Card& card) { return card.is(suit, game::TRank(rank)); });
 }
 
 bool fitsBelow(const Card& h, const Card& t)

@@ -32,32 +32,33 @@ void TFrmA::Gamer1MouseDown(ImageControl* image)
         image->BeginDrag();
 }
 
-ImageControl* TFrmA::draggedHandImage(QObject* source, const QMimeData& data) const
+int TFrmA::acceptedSlot(const ImageControl* cell, QObject* source, const QMimeData& data) const
 {
-    // Only a hand image of this very window, named as the drag says, is a card.
+    // Only a hand image of this very window, named as the drag says, is a card; a cell is
+    // never one, so nothing is dropped onto itself.
     const int k = NumberInName(QString::fromUtf8(data.data(ImageControl::DragFormat)));
-    if (k < 1 || k > game::HandSlots || source != Gamer(k))
-        return nullptr;
-    return Gamer(k);
+    if (k < 1 || k > game::HandSlots || source != Gamer(k) ||
+        !game_.AcceptsDrop(k, NumberInName(cell->objectName())))
+        return 0;
+    return k;
 }
 
 bool TFrmA::Image1DragOver(ImageControl* cell, QObject* source, const QMimeData& data) const
 {
-    const ImageControl* hand = draggedHandImage(source, data);
-    return hand && hand != cell &&
-           game_.AcceptsDrop(NumberInName(hand->objectName()), NumberInName(cell->objectName()));
+    return acceptedSlot(cell, source, data) != 0;
 }
 
-void TFrmA::Image1DragDrop(ImageControl* cell, QObject* source, const QMimeData& data)
+bool TFrmA::Image1DragDrop(ImageControl* cell, QObject* source, const QMimeData& data)
 {
-    if (!Image1DragOver(cell, source, data))
-        return;
-    ImageControl* hand = draggedHandImage(source, data);
+    const int k = acceptedSlot(cell, source, data);
+    if (k == 0)
+        return false;
     playLayingSound();
-    cell->CopyPicture(hand->Picture());
-    hand->hide();
-    game_.HumanDrop(NumberInName(hand->objectName()), NumberInName(cell->objectName()));
+    cell->CopyPicture(Gamer(k)->Picture());
+    Gamer(k)->hide();
+    game_.HumanDrop(k, NumberInName(cell->objectName()));
     syncTimer();
+    return true;
 }
 
 void TFrmA::FormKeyDown(int key)

@@ -92,12 +92,6 @@ void ImageControl::mouseMoveEvent(QMouseEvent* event)
     drag->exec(Qt::MoveAction);
 }
 
-bool ImageControl::accepts(const QDropEvent& event) const
-{
-    return event.mimeData()->hasFormat(DragFormat) && onDragOver &&
-           onDragOver(event.source(), *event.mimeData());
-}
-
 void ImageControl::dragEnterEvent(QDragEnterEvent* event)
 {
     // Anything of ours is let in, so that the move events can answer as the game changes
@@ -107,18 +101,15 @@ void ImageControl::dragEnterEvent(QDragEnterEvent* event)
 
 void ImageControl::dragMoveEvent(QDragMoveEvent* event)
 {
-    event->setAccepted(accepts(*event));
+    event->setAccepted(onDragOver && onDragOver(event->source(), *event->mimeData()));
 }
 
 void ImageControl::dropEvent(QDropEvent* event)
 {
-    if (!accepts(*event)) {
+    if (onDragDrop && onDragDrop(event->source(), *event->mimeData()))
+        event->acceptProposedAction();
+    else
         event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    if (onDragDrop)
-        onDragDrop(event->source(), *event->mimeData());
 }
 
 } // namespace window

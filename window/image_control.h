@@ -39,7 +39,8 @@ public:
     std::function<void()> onMouseMove;
     std::function<void()> onMouseDown;
     std::function<bool(QObject* source, const QMimeData& data)> onDragOver;
-    std::function<void(QObject* source, const QMimeData& data)> onDragDrop;
+    // Takes the drop and says whether it did.
+    std::function<bool(QObject* source, const QMimeData& data)> onDragDrop;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,8 +52,6 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    bool accepts(const QDropEvent& event) const;
-
     QImage picture_;
     bool dragArmed_ = false;
     QPoint pressPos_;

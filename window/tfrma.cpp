@@ -103,7 +103,7 @@ void TFrmA::buildTable()
             return Image1DragOver(cell, source, data);
         };
         cell->onDragDrop = [this, cell](QObject* source, const QMimeData& data) {
-            Image1DragDrop(cell, source, data);
+            return Image1DragDrop(cell, source, data);
         };
         cells_[static_cast<std::size_t>(n - 1)] = cell;
     }

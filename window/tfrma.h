@@ -57,7 +57,8 @@ public:
     void Gamer1MouseMove(ImageControl* image);
     void Gamer1MouseDown(ImageControl* image);
     bool Image1DragOver(ImageControl* cell, QObject* source, const QMimeData& data) const;
-    void Image1DragDrop(ImageControl* cell, QObject* source, const QMimeData& data);
+    // Lays the dragged card if the cell accepts it; returns whether it did.
+    bool Image1DragDrop(ImageControl* cell, QObject* source, const QMimeData& data);
     void FormKeyDown(int key);
     void FormResize();
 
@@ -92,7 +93,8 @@ private:
     // never restarted, so a tick already under way keeps its time.
     void syncTimer();
     void playLayingSound();
-    ImageControl* draggedHandImage(QObject* source, const QMimeData& data) const;
+    // The hand slot whose card the cell would take from this drag, or 0 when it refuses.
+    int acceptedSlot(const ImageControl* cell, QObject* source, const QMimeData& data) const;
 
     platform::Sound& sound_;
     std::shared_ptr<const game::MasterDeck> masterDeck_;
