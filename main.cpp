@@ -1,24 +1,24 @@
 // Wires the game together: the sound, the main window and its three dialogs.
-#include "dialogs/tfrmb.h"
-#include "dialogs/tfrmc.h"
-#include "dialogs/tfrmd.h"
+#include "dialogs/about_box.h"
+#include "dialogs/back_chooser.h"
+#include "dialogs/statistics_window.h"
 #include "platform/files.h"
 #include "platform/random_seed.h"
 #include "platform/sound.h"
-#include "window/tfrma.h"
+#include "window/main_window.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    platform::SoundEffect sound(platform::FindGameFile(QStringLiteral("Put.wav")));
+    platform::SoundEffect sound(platform::findGameFile(QStringLiteral("Put.wav")));
 
-    window::TFrmA FrmA(sound, platform::SeedFromTimeOfDay());
-    dialogs::TFrmB FrmB(&FrmA);
-    dialogs::TFrmC FrmC(&FrmA);
-    dialogs::TFrmD FrmD(&FrmA);
-    FrmA.SetDialogs(&FrmB, &FrmC, &FrmD);
-    FrmA.show();
+    window::MainWindow mainWindow(sound, platform::seedFromTimeOfDay());
+    dialogs::AboutBox aboutBox(&mainWindow);
+    dialogs::BackChooser backChooser(&mainWindow);
+    dialogs::StatisticsWindow statisticsWindow(&mainWindow);
+    mainWindow.setDialogs(&aboutBox, &backChooser, &statisticsWindow);
+    mainWindow.show();
     return QApplication::exec();
 }

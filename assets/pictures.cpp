@@ -3,7 +3,7 @@
 namespace assets
 {
 
-QImage LoadPicture(const QString& name)
+QImage loadPicture(const QString& name)
 {
     // The pictures are stored under upper-case names, so any spelling of a name finds them.
     // A name with a path in it cannot reach outside the picture folder.

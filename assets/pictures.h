@@ -17,6 +17,6 @@ inline constexpr int BackDesigns = 8;
 
 // The picture stored under `name`, matched without regard to case; a null image when no
 // picture has that name.
-QImage LoadPicture(const QString& name);
+QImage loadPicture(const QString& name);
 
 } // namespace assets

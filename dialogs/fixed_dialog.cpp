@@ -3,7 +3,7 @@
 namespace dialogs
 {
 
-void MakeFixedDialog(QDialog& dialog, const QString& name, const QString& caption, QSize client)
+void makeFixedDialog(QDialog& dialog, const QString& name, const QString& caption, QSize client)
 {
     dialog.setObjectName(name);
     dialog.setWindowTitle(caption);

@@ -5,7 +5,7 @@
 namespace game
 {
 
-bool HandHasCards(const Hand& hand)
+bool hasCards(const Hand& hand)
 {
     return std::any_of(hand.begin(), hand.end(), [](const Card& c) { return c.present(); });
 }

@@ -7,34 +7,35 @@
 namespace game
 {
 
-// A suit is one lower-case letter, a rank a small number; the types carry their own names
-// so that a card can keep the field names `Suit` and `Rank`.
-using TSuit = char;
-using TRank = std::uint8_t;
+// A suit is one lower-case letter, a rank the card's number: 6 to 10, then 11 the jack, 12 the
+// queen, 13 the king and 14 the ace, so that neighbours in a row differ by one.
+using Suit = char;
+using Rank = std::uint8_t;
 
-inline constexpr TSuit Diamonds = 'b';
-inline constexpr TSuit Hearts = 'c';
-inline constexpr TSuit Clubs = 'k';
-inline constexpr TSuit Spades = 'p';
+inline constexpr Suit Diamonds = 'b';
+inline constexpr Suit Hearts = 'c';
+inline constexpr Suit Clubs = 'k';
+inline constexpr Suit Spades = 'p';
 
-inline constexpr TRank Six = 6;
-inline constexpr TRank Seven = 7;
-inline constexpr TRank Nine = 9;
-inline constexpr TRank King = 13;
-inline constexpr TRank Ace = 14;
+inline constexpr Rank Six = 6;
+inline constexpr Rank Seven = 7;
+inline constexpr Rank Nine = 9;
+inline constexpr Rank King = 13;
+inline constexpr Rank Ace = 14;
 
-// One card slot. A slot holds a card exactly when `Face` is set; an emptied slot keeps its
-// old suit and rank, which must never be read as a card.
+// One card slot. A slot holds a card exactly when it has a face; a played slot keeps its old
+// suit and rank, which must never be read as a card.
 struct Card {
-    const QImage* Face = nullptr; // not owned: the master deck owns every face
-    TSuit Suit = 0;
-    TRank Rank = 0;
+    const QImage* face = nullptr; // not owned: the master deck owns every face
+    Suit suit = 0;
+    Rank rank = 0;
 
-    bool present() const { return Face != nullptr; }
-    bool is(TSuit suit, TRank rank) const { return present() && Suit == suit && Rank == rank; }
+    bool present() const { return face != nullptr; }
+    bool is(Suit s, Rank r) const { return present() && suit == s && rank == r; }
 };
 
-// Card slots numbered from 1, like the hand images and table cells that show them.
+// Card slots numbered from 1, like the hand images and table cells that show them. Slots are
+// never reordered: a played card leaves its slot empty.
 template <int N> class Slots
 {
 public:
@@ -53,6 +54,6 @@ inline constexpr int HandSlots = 12;
 using Hand = Slots<HandSlots>;
 
 // True when at least one slot of the hand holds a card.
-bool HandHasCards(const Hand& hand);
+bool hasCards(const Hand& hand);
 
 } // namespace game

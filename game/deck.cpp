@@ -5,7 +5,7 @@
 namespace game
 {
 
-const std::array<MasterDeckEntry, DeckCards> MasterDeckTable = {{
+const std::array<MasterDeckEntry, DeckCards> MasterDeckOrder = {{
     {"K_che", Hearts, 13},   {"10_bub", Diamonds, 10}, {"9_pik", Spades, 9},
     {"6_pik", Spades, 6},    {"Q_kre", Clubs, 12},     {"A_che", Hearts, 14},
     {"A_bub", Diamonds, 14}, {"A_pik", Spades, 14},    {"J_che", Hearts, 11},
@@ -22,57 +22,42 @@ const std::array<MasterDeckEntry, DeckCards> MasterDeckTable = {{
 
 MasterDeck::MasterDeck(const PictureLoader& load)
 {
-    for (std::size_t i = 0; i < MasterDeckTable.size(); ++i) {
-        const MasterDeckEntry& entry = MasterDeckTable[i];
-        faces_[i] = load(QString::fromLatin1(entry.image));
+    for (std::size_t i = 0; i < MasterDeckOrder.size(); ++i) {
+        const MasterDeckEntry& entry = MasterDeckOrder[i];
+        faces_[i] = load(QString::fromLatin1(entry.picture));
         cards_[i] = Card{&faces_[i], entry.suit, entry.rank};
     }
 }
 
-Dealer::Dealer(std::uint32_t seed) : random_(seed)
+Dealer::Dealer(std::uint32_t seed) : random_(seed) {}
+
+Hands Dealer::deal(const MasterDeck& master)
 {
-    forgetPicks();
+    std::vector<Card> deck(master.cards().begin(), master.cards().end());
+    Hands hands;
+    for (Hand& hand : hands)
+        dealHand(deck, hand);
+    return hands;
 }
 
-void Dealer::Restock(const MasterDeck& master)
+void Dealer::dealHand(std::vector<Card>& deck, Hand& hand)
 {
-    DeckSize = DeckCards;
-    Deck.assign(master.cards().begin(), master.cards().end());
-}
-
-void Dealer::DealHand(Hand& hand)
-{
-    // A drawn card stays in the deck, face cleared, until the hand is full; `Picked` keeps
-    // the draw from landing on it twice.
-    for (Card& slot : hand) {
-        const int i = RandomUnpicked(DeckSize);
-        slot = Deck[static_cast<std::size_t>(i)];
-        Deck[static_cast<std::size_t>(i)].Face = nullptr;
+    // A drawn card stays in the deck until the hand is full, so the indices drawn so far are
+    // kept apart and drawn again until a new one comes up; then the deck closes its gaps,
+    // keeping its order.
+    std::array<int, HandSlots> picked;
+    picked.fill(-1);
+    std::uniform_int_distribution<int> draw(0, static_cast<int>(deck.size()) - 1);
+    int slot = 0;
+    for (Card& card : hand) {
+        int i = draw(random_);
+        while (std::find(picked.begin(), picked.end(), i) != picked.end())
+            i = draw(random_);
+        picked[static_cast<std::size_t>(slot++)] = i;
+        card = deck[static_cast<std::size_t>(i)];
+        deck[static_cast<std::size_t>(i)].face = nullptr;
     }
-    std::erase_if(Deck, [](const Card& c) { return !c.present(); });
-    DeckSize = static_cast<std::uint8_t>(DeckSize - HandSlots);
-    forgetPicks();
-}
-
-bool Dealer::NotPicked(int index) const
-{
-    return std::find(Picked.begin(), Picked.end(), index) == Picked.end();
-}
-
-int Dealer::RandomUnpicked(int bound)
-{
-    std::uniform_int_distribution<int> draw(0, bound - 1);
-    int r = draw(random_);
-    while (!NotPicked(r))
-        r = draw(random_);
-    Picked[static_cast<std::size_t>(++PickedCount)] = r;
-    return r;
-}
-
-void Dealer::forgetPicks()
-{
-    Picked.fill(-1);
-    PickedCount = -1;
+    std::erase_if(deck, [](const Card& c) { return !c.present(); });
 }
 
 } // namespace game

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/card.h"
+#include "game/player.h"
 
 #include <QString>
 #include <array>
@@ -15,11 +15,11 @@ inline constexpr int DeckCards = 36;
 
 // The 36 cards in the order the deck is always built: face picture name, suit, rank.
 struct MasterDeckEntry {
-    const char* image;
-    TSuit suit;
-    TRank rank;
+    const char* picture;
+    Suit suit;
+    Rank rank;
 };
-extern const std::array<MasterDeckEntry, DeckCards> MasterDeckTable;
+extern const std::array<MasterDeckEntry, DeckCards> MasterDeckOrder;
 
 // The master deck owns the 36 face pictures; every other card only points at them, so the
 // master deck never moves once built and is shared, unchanged, for the life of the program.
@@ -38,28 +38,19 @@ private:
     std::array<Card, DeckCards> cards_;
 };
 
-// The working deck of one game and the draw that deals it, twelve cards to a hand.
+// Deals a full deck into three hands of twelve. Each card of a hand is drawn uniformly from
+// the cards still in the deck, in the order they were drawn; the same seed deals the same
+// games.
 class Dealer
 {
 public:
     explicit Dealer(std::uint32_t seed);
 
-    // A full deck in master order, ready for three hands.
-    void Restock(const MasterDeck& master);
-    // Fills all 12 slots of the hand with cards drawn at random from the deck.
-    void DealHand(Hand& hand);
-    // True when `index` has not been drawn yet in the current hand.
-    bool NotPicked(int index) const;
-    // A deck index below `bound` not drawn yet in this hand, remembered as drawn.
-    int RandomUnpicked(int bound);
-
-    std::vector<Card> Deck;
-    std::uint8_t DeckSize = 0;
-    std::array<int, HandSlots> Picked;
-    int PickedCount = -1;
+    // The human's hand, then John's, then Harry's, dealt one after the other.
+    Hands deal(const MasterDeck& master);
 
 private:
-    void forgetPicks();
+    void dealHand(std::vector<Card>& deck, Hand& hand);
 
     std::mt19937 random_;
 };

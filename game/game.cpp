@@ -2,114 +2,99 @@
 
 #include "game/legality.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace game
 {
 
 Game::Game(std::shared_ptr<const MasterDeck> master, std::uint32_t seed)
-    : dealer(seed), master_(std::move(master))
+    : master_(std::move(master)), dealer_(seed)
 {
 }
 
-void Game::NewGame()
+void Game::newGame()
 {
-    // Emptiness is read from the table list, so a game broken off must leave no card behind.
-    ClearTable(TableList);
-    dealer.Restock(*master_);
-    dealer.DealHand(GamerHand);
-    dealer.DealHand(JohnHand);
-    dealer.DealHand(HarryHand);
-    NextMover = 1;
+    newGame(dealer_.deal(*master_));
+}
+
+void Game::newGame(const Hands& hands)
+{
+    // Emptiness is read from the table, so a game broken off must leave no card behind.
+    clearTable(table_);
+    hands_ = hands;
+    nextComputer_ = Player::John;
     computersMoving_ = true;
 }
 
-Hand& Game::HandOf(Player player)
+bool Game::isOver() const
 {
-    return const_cast<Hand&>(std::as_const(*this).HandOf(player));
+    return std::none_of(hands_.begin(), hands_.end(), hasCards);
 }
 
-const Hand& Game::HandOf(Player player) const
-{
-    switch (player) {
-    case Player::John:
-        return JohnHand;
-    case Player::Harry:
-        return HarryHand;
-    case Player::Human:
-        break;
-    }
-    return GamerHand;
-}
-
-bool Game::LayCard(Player player, int slot, int cell)
-{
-    Hand& hand = HandOf(player);
-    TableList[cell] = hand[slot];
-    hand[slot].Face = nullptr;
-    return ScoreFinish(player);
-}
-
-bool Game::ScoreFinish(Player player)
-{
-    struct Tally {
-        Player player;
-        std::int32_t Counters::*points;
-        std::int32_t Counters::*firstPlaces;
-    };
-    static constexpr Tally Tallies[] = {
-        {Player::Human, &Counters::Gr, &Counters::VictOfGr},
-        {Player::John, &Counters::Jn, &Counters::VictOfJn},
-        {Player::Harry, &Counters::Hy, &Counters::VictOfHy},
-    };
-
-    if (HandHasCards(HandOf(player)))
-        return false;
-    int othersHolding = 0;
-    for (const Tally& other : Tallies)
-        if (other.player != player && HandHasCards(HandOf(other.player)))
-            ++othersHolding;
-
-    const Tally& mine = Tallies[static_cast<int>(player)];
-    switch (othersHolding) {
-    case 2:
-        counters.*mine.points += FirstPlacePoints;
-        counters.*mine.firstPlaces += 1;
-        counters.Matches += 1;
-        return false;
-    case 1:
-        counters.*mine.points += SecondPlacePoints;
-        return false;
-    default:
-        computersMoving_ = false;
-        return true;
-    }
-}
-
-bool Game::AcceptsDrop(int slot, int cell) const
+bool Game::acceptsDrop(int slot, int cell) const
 {
     return !computersMoving_ && slot >= 1 && slot <= HandSlots &&
-           CanLayAt(TableList, GamerHand[slot], cell);
+           canLayAt(table_, hand(Player::Human)[slot], cell);
 }
 
-void Game::HumanDrop(int slot, int cell)
+bool Game::layHumanCard(int slot, int cell)
 {
-    if (!LayCard(Player::Human, slot, cell))
+    if (!acceptsDrop(slot, cell))
+        return false;
+    layCard(Player::Human, slot, cell);
+    if (!isOver())
         computersMoving_ = true;
+    return true;
 }
 
-bool Game::HumanPass()
+bool Game::pass()
 {
     // Once the game is over there is no turn to pass: the timer would only spin idle.
-    if (computersMoving_ || !HandHasCards(GamerHand) || GamerHasLegalCard(GamerHand, TableList))
+    const Hand& human = hand(Player::Human);
+    if (computersMoving_ || !hasCards(human) || hasPlayableCard(human, table_))
         return false;
     computersMoving_ = true;
     return true;
 }
 
-bool Game::Over() const
+std::optional<LaidCard> Game::playComputerTick(const ComputerChoice& choose)
 {
-    return !HandHasCards(GamerHand) && !HandHasCards(JohnHand) && !HandHasCards(HarryHand);
+    if (!computersMoving_)
+        return std::nullopt;
+    const Player mover = nextComputer_;
+    nextComputer_ = mover == Player::John ? Player::Harry : Player::John;
+    // Harry's move is the last of the computers' phase while the human still has cards.
+    if (mover == Player::Harry && hasCards(hand(Player::Human)))
+        computersMoving_ = false;
+
+    const std::optional<Move> move = choose(hand(mover), table_);
+    if (!move || !canLayAt(table_, hand(mover)[move->slot], move->cell))
+        return std::nullopt;
+    layCard(mover, move->slot, move->cell);
+    return LaidCard{mover, move->slot, move->cell};
+}
+
+void Game::layCard(Player player, int slot, int cell)
+{
+    Card& card = handOf(player)[slot];
+    table_[cell] = card;
+    card.face = nullptr;
+    scoreFinish(player);
+}
+
+void Game::scoreFinish(Player player)
+{
+    if (hasCards(hand(player)))
+        return;
+    const int othersHolding =
+        static_cast<int>(std::count_if(Players.begin(), Players.end(), [&](Player other) {
+            return other != player && hasCards(hand(other));
+        }));
+    if (othersHolding == 0)
+        computersMoving_ = false;
+    else
+        creditFinish(tally_, player, othersHolding);
 }
 
 } // namespace game

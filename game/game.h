@@ -1,63 +1,92 @@
 #pragma once
 
 #include "game/deck.h"
-#include "game/scoring.h"
 #include "game/table.h"
+#include "game/tally.h"
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace game
 {
 
-// The whole state of play, with no picture or widget in it: the deck, the three hands, the
-// table, the tally, whose tick comes next and whether the computers are moving. The window
-// owns one and shows it; tests play whole games with it alone.
+// A card to lay: from hand slot 1..12 into table cell 1..36.
+struct Move {
+    int slot;
+    int cell;
+
+    bool operator==(const Move&) const = default;
+};
+
+// A card a player has just laid, for the window to show.
+struct LaidCard {
+    Player player;
+    int slot;
+    int cell;
+};
+
+// How a computer picks its card from its hand and the table; nothing means it passes.
+using ComputerChoice = std::function<std::optional<Move>(const Hand&, const Table&)>;
+
+// The whole state of play, with no picture or widget in it: the three hands, the table, the
+// tally, whose tick comes next and whether the computers are moving. The window owns one and
+// shows it; tests and tools play whole games with it alone.
 //
-// There is no "whose turn" variable: while the computers' phase is on they move on the
-// timer and the human's drops are refused; while it is off it is the human's turn, or the
-// game is over.
+// There is no "whose turn" variable: while the computers' phase is on they move one tick at a
+// time and the human's drops are refused; while it is off it is the human's turn, or the game
+// is over. Only the game's own rules switch the phase.
 class Game
 {
 public:
     Game(std::shared_ptr<const MasterDeck> master, std::uint32_t seed);
 
-    // Empties the table and deals a fresh game from a full deck, human first, then John, then
-    // Harry, and hands the first move to John by switching the computers' phase on.
-    void NewGame();
+    // Empties the table, deals a fresh game from a full deck (the human's hand first, then
+    // John's, then Harry's) and hands the first move to John by switching the computers'
+    // phase on. The tally is left as it is.
+    void newGame();
+    // The same with hands given instead of dealt: three hands that together hold every card
+    // of the deck once.
+    void newGame(const Hands& hands);
 
-    Hand& HandOf(Player player);
-    const Hand& HandOf(Player player) const;
+    const Hand& hand(Player player) const { return hands_[indexOf(player)]; }
+    const Table& table() const { return table_; }
+    const Tally& tally() const { return tally_; }
+    void setTally(const Tally& tally) { tally_ = tally; }
 
-    // Moves the card of hand slot `slot` into table cell `cell` and ranks the player if the
-    // hand is now empty. Returns true when that was the last card of the game.
-    bool LayCard(Player player, int slot, int cell);
+    bool computersMoving() const { return computersMoving_; }
+    // The computer that moves on the next tick.
+    Player nextComputer() const { return nextComputer_; }
+    // True once all three hands are empty.
+    bool isOver() const;
 
-    // Ranks `player`, who has just laid a card, by how many others still hold cards, and
-    // ends the game when nobody does. Returns true when the game is over.
-    bool ScoreFinish(Player player);
-
-    // The human's drop is accepted only in the human's turn and only on the card's own cell.
-    bool AcceptsDrop(int slot, int cell) const;
-    // Lays the human's card and, unless that ended the game, hands the move to the computers.
-    void HumanDrop(int slot, int cell);
+    // A human's card is taken only in the human's turn and only on its own cell.
+    bool acceptsDrop(int slot, int cell) const;
+    // Lays the human's card if it is accepted and, unless that ended the game, hands the move
+    // to the computers. Returns whether the card was laid.
+    bool layHumanCard(int slot, int cell);
     // Passes when nothing in the human's hand fits; returns whether the pass was taken.
-    bool HumanPass();
+    bool pass();
 
-    bool ComputersMoving() const { return computersMoving_; }
-    void SetComputersMoving(bool moving) { computersMoving_ = moving; }
-    bool Over() const;
-
-    Table TableList;
-    Hand GamerHand;
-    Hand JohnHand;
-    Hand HarryHand;
-    Counters counters;
-    // 1: John moves on the next tick, 0: Harry.
-    std::uint8_t NextMover = 1;
-    Dealer dealer;
+    // One tick of the computers' phase: the computer whose tick it is lays the card `choose`
+    // picks for it, or passes, and the next tick goes to the other one. Harry's tick hands
+    // the turn back to the human while the human still holds cards.
+    std::optional<LaidCard> playComputerTick(const ComputerChoice& choose);
 
 private:
+    void layCard(Player player, int slot, int cell);
+    // Ranks `player`, who has just laid a card, by how many others still hold cards, and
+    // ends the computers' phase when nobody does.
+    void scoreFinish(Player player);
+
+    Hand& handOf(Player player) { return hands_[indexOf(player)]; }
+
     std::shared_ptr<const MasterDeck> master_;
+    Dealer dealer_;
+    Hands hands_{};
+    Table table_{};
+    Tally tally_{};
+    Player nextComputer_ = Player::John;
     bool computersMoving_ = false;
 };
 

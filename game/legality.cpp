@@ -6,61 +6,61 @@ namespace game
 namespace
 {
 
-bool holdsSuit(const Table& table, int cell, TSuit suit)
+bool holdsSuit(const Table& table, int cell, Suit suit)
 {
-    return !CellIsEmpty(table, cell) && table[cell].Suit == suit;
+    return !cellIsEmpty(table, cell) && table[cell].suit == suit;
 }
 
 } // namespace
 
-bool CellIsEmpty(const Table& table, int cell)
+bool cellIsEmpty(const Table& table, int cell)
 {
     if (cell < 1 || cell > TableCells)
         return false;
     return !table[cell].present();
 }
 
-bool CanLayAt(const Table& table, const Card& card, int cell)
+bool canLayAt(const Table& table, const Card& card, int cell)
 {
-    if (!card.present() || !CellIsEmpty(table, cell))
+    if (!card.present() || !cellIsEmpty(table, cell))
         return false;
-    if (card.Suit == Diamonds && card.Rank == Nine && cell == DiamondNineCell)
+    if (card.suit == Diamonds && card.rank == Nine && cell == DiamondNineCell)
         return true;
-    if (RankOfColumn(ColumnOf(cell)) != card.Rank)
+    if (rankOfColumn(columnOf(cell)) != card.rank)
         return false;
-    if (card.Rank == Nine) {
+    if (card.rank == Nine) {
         // Nines go by the nines' column alone: 4 and 22 hang from 13, and 31 from 22.
-        const int cellAbove = CellAt(1, NineColumn);
-        const int cellBelow = CellAt(3, NineColumn);
-        const int lastCell = CellAt(4, NineColumn);
+        const int cellAbove = cellAt(1, NineColumn);
+        const int cellBelow = cellAt(3, NineColumn);
+        const int lastCell = cellAt(4, NineColumn);
         if (cell == cellAbove || cell == cellBelow)
-            return !CellIsEmpty(table, DiamondNineCell);
+            return !cellIsEmpty(table, DiamondNineCell);
         if (cell == lastCell)
-            return !CellIsEmpty(table, cellBelow);
+            return !cellIsEmpty(table, cellBelow);
         return false;
     }
     // Below nine a card hangs left of its neighbour, above nine right of it.
-    const int neighbour = card.Rank < Nine ? cell + 1 : cell - 1;
-    return holdsSuit(table, neighbour, card.Suit);
+    const int neighbour = card.rank < Nine ? cell + 1 : cell - 1;
+    return holdsSuit(table, neighbour, card.suit);
 }
 
-bool CardIsPlayable(const Table& table, const Card& card)
+bool isPlayable(const Table& table, const Card& card)
 {
     if (!card.present())
         return false;
-    if (card.Rank == Nine && (card.Suit == Diamonds || !CellIsEmpty(table, DiamondNineCell)))
+    if (card.rank == Nine && (card.suit == Diamonds || !cellIsEmpty(table, DiamondNineCell)))
         return true;
     for (const Card& down : table)
-        if (down.present() && down.Suit == card.Suit &&
-            (down.Rank == card.Rank + 1 || down.Rank + 1 == card.Rank))
+        if (down.present() && down.suit == card.suit &&
+            (down.rank == card.rank + 1 || down.rank + 1 == card.rank))
             return true;
     return false;
 }
 
-bool GamerHasLegalCard(const Hand& gamerHand, const Table& table)
+bool hasPlayableCard(const Hand& hand, const Table& table)
 {
-    for (const Card& card : gamerHand)
-        if (card.present() && CardIsPlayable(table, card))
+    for (const Card& card : hand)
+        if (card.present() && isPlayable(table, card))
             return true;
     return false;
 }

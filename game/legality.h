@@ -10,15 +10,15 @@ namespace game
 {
 
 // True when cell n is on the table and holds no card; any n outside 1..36 counts as occupied.
-bool CellIsEmpty(const Table& table, int cell);
+bool cellIsEmpty(const Table& table, int cell);
 
 // True when `card` may be laid into that very cell.
-bool CanLayAt(const Table& table, const Card& card, int cell);
+bool canLayAt(const Table& table, const Card& card, int cell);
 
 // True when the card has at least one cell to go to.
-bool CardIsPlayable(const Table& table, const Card& card);
+bool isPlayable(const Table& table, const Card& card);
 
-// True when some card still in the human's hand is playable.
-bool GamerHasLegalCard(const Hand& gamerHand, const Table& table);
+// True when some card still in the hand is playable.
+bool hasPlayableCard(const Hand& hand, const Table& table);
 
 } // namespace game

@@ -3,11 +3,11 @@
 namespace game
 {
 
-void ClearTable(Table& table)
+void clearTable(Table& table)
 {
     for (Card& slot : table) {
-        slot.Face = nullptr;
-        slot.Rank = 0;
+        slot.face = nullptr;
+        slot.rank = 0;
     }
 }
 

@@ -16,24 +16,24 @@ inline constexpr int DiamondNineCell = 13;
 
 using Table = Slots<TableCells>;
 
-constexpr int RowOf(int cell)
+constexpr int rowOf(int cell)
 {
     return (cell - 1) / TableColumns + 1;
 }
-constexpr int ColumnOf(int cell)
+constexpr int columnOf(int cell)
 {
     return (cell - 1) % TableColumns + 1;
 }
-constexpr int CellAt(int row, int column)
+constexpr int cellAt(int row, int column)
 {
     return (row - 1) * TableColumns + column;
 }
-constexpr TRank RankOfColumn(int column)
+constexpr Rank rankOfColumn(int column)
 {
-    return static_cast<TRank>(column + 5);
+    return static_cast<Rank>(Six + column - 1);
 }
 
 // Empties every slot for a fresh game: no face, rank 0 (the suit is left as it was).
-void ClearTable(Table& table);
+void clearTable(Table& table);
 
 } // namespace game

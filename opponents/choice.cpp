@@ -9,6 +9,7 @@ namespace opponents
 
 using game::Card;
 using game::Hand;
+using game::Move;
 using game::Table;
 
 namespace
@@ -33,30 +34,30 @@ std::optional<Move> doubleScan(const Hand& hand, const Table& table, PairRule ru
     return std::nullopt;
 }
 
-bool holdsCard(const Hand& hand, game::TSuit suit, int rank)
+bool holdsCard(const Hand& hand, game::Suit suit, int rank)
 {
     return std::any_of(hand.begin(), hand.end(),
-                       [&](const Card& card) { return card.is(suit, game::TRank(rank)); });
+                       [&](const Card& card) { return card.is(suit, game::Rank(rank)); });
 }
 
 bool fitsBelow(const Card& h, const Card& t)
 {
-    return h.Suit == t.Suit && t.Rank - h.Rank == 1;
+    return h.suit == t.suit && t.rank - h.rank == 1;
 }
 
 bool fitsAbove(const Card& h, const Card& t)
 {
-    return h.Suit == t.Suit && h.Rank - t.Rank == 1;
+    return h.suit == t.suit && h.rank - t.rank == 1;
 }
 
 bool ninePair(const Card& h, const Card& t)
 {
-    return h.Rank == game::Nine && t.Rank == game::Nine;
+    return h.rank == game::Nine && t.rank == game::Nine;
 }
 
 std::optional<int> ifEmpty(const Table& table, int cell)
 {
-    if (game::CellIsEmpty(table, cell))
+    if (game::cellIsEmpty(table, cell))
         return cell;
     return std::nullopt;
 }
@@ -66,7 +67,7 @@ std::optional<int> endOrFollowBelow(const Hand& hand, int s, const Table& table,
 {
     const Card& h = hand[s];
     if (!fitsBelow(h, table[c]) ||
-        (table[c].Rank != game::Seven && !holdsCard(hand, h.Suit, h.Rank - 1)))
+        (table[c].rank != game::Seven && !holdsCard(hand, h.suit, h.rank - 1)))
         return std::nullopt;
     return ifEmpty(table, c - 1);
 }
@@ -76,7 +77,7 @@ std::optional<int> endOrFollowAbove(const Hand& hand, int s, const Table& table,
 {
     const Card& h = hand[s];
     if (!fitsAbove(h, table[c]) ||
-        (table[c].Rank != game::King && !holdsCard(hand, h.Suit, h.Rank + 1)))
+        (table[c].rank != game::King && !holdsCard(hand, h.suit, h.rank + 1)))
         return std::nullopt;
     return ifEmpty(table, c + 1);
 }
@@ -121,19 +122,19 @@ std::optional<Move> diamondNine(const Hand& hand)
 // Rule 4: open the row of a suit whose ace the computer holds, by laying that suit's nine.
 std::optional<Move> nineOfHeldAce(const Hand& hand, const Table& table)
 {
-    if (game::CellIsEmpty(table, game::DiamondNineCell))
+    if (game::cellIsEmpty(table, game::DiamondNineCell))
         return std::nullopt;
-    static constexpr int NineCells[] = {game::CellAt(1, game::NineColumn),
-                                        game::CellAt(3, game::NineColumn),
-                                        game::CellAt(4, game::NineColumn)};
+    static constexpr int NineCells[] = {game::cellAt(1, game::NineColumn),
+                                        game::cellAt(3, game::NineColumn),
+                                        game::cellAt(4, game::NineColumn)};
     for (const Card& ace : hand) {
-        if (!ace.present() || ace.Rank != game::Ace)
+        if (!ace.present() || ace.rank != game::Ace)
             continue;
         for (int s = 1; s <= game::HandSlots; ++s) {
-            if (!hand[s].is(ace.Suit, game::Nine))
+            if (!hand[s].is(ace.suit, game::Nine))
                 continue;
             for (int cell : NineCells)
-                if (game::CellIsEmpty(table, cell))
+                if (game::cellIsEmpty(table, cell))
                     return Move{s, cell};
         }
     }
@@ -142,7 +143,7 @@ std::optional<Move> nineOfHeldAce(const Hand& hand, const Table& table)
 
 } // namespace
 
-std::optional<Move> ChooseComputerCard(const Hand& hand, const Table& table, Level level)
+std::optional<Move> chooseCard(const Hand& hand, const Table& table, Level level)
 {
     if (auto move = diamondNine(hand))
         return move;
@@ -158,6 +159,12 @@ std::optional<Move> ChooseComputerCard(const Hand& hand, const Table& table, Lev
         if (auto move = doubleScan(hand, table, rule))
             return move;
     return std::nullopt;
+}
+
+std::optional<game::LaidCard> playTick(game::Game& game, Level level)
+{
+    return game.playComputerTick(
+        [level](const Hand& hand, const Table& table) { return chooseCard(hand, table, level); });
 }
 
 } // namespace opponents

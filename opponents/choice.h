@@ -1,7 +1,6 @@
 #pragma once
 
-#include "game/card.h"
-#include "game/table.h"
+#include "game/game.h"
 
 #include <optional>
 
@@ -13,15 +12,10 @@ namespace opponents
 
 enum class Level { Low, High };
 
-struct Move {
-    int slot; // hand slot 1..12
-    int cell; // table cell 1..36
-
-    bool operator==(const Move&) const = default;
-};
-
 // The card and cell the computer lays, or nothing when it passes.
-std::optional<Move> ChooseComputerCard(const game::Hand& hand, const game::Table& table,
-                                       Level level);
+std::optional<game::Move> chooseCard(const game::Hand& hand, const game::Table& table, Level level);
+
+// One tick of the computers' timer at the given level: see game::Game::playComputerTick.
+std::optional<game::LaidCard> playTick(game::Game& game, Level level);
 
 } // namespace opponents

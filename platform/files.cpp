@@ -7,7 +7,7 @@
 namespace platform
 {
 
-QString FindGameFile(const QString& name)
+QString findGameFile(const QString& name)
 {
     for (const QString& dir : {QDir::currentPath(), QCoreApplication::applicationDirPath()}) {
         const QFileInfo file(QDir(dir).filePath(name));

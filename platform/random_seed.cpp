@@ -5,7 +5,7 @@
 namespace platform
 {
 
-std::uint32_t SeedFromTimeOfDay()
+std::uint32_t seedFromTimeOfDay()
 {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     return static_cast<std::uint32_t>(

@@ -6,6 +6,6 @@ namespace platform
 {
 
 // A seed for the deal that differs from run to run, taken from the time of day.
-std::uint32_t SeedFromTimeOfDay();
+std::uint32_t seedFromTimeOfDay();
 
 } // namespace platform

@@ -16,7 +16,7 @@ SoundEffect::SoundEffect(const QString& path)
 
 SoundEffect::~SoundEffect() = default;
 
-void SoundEffect::PlaySound()
+void SoundEffect::play()
 {
     if (!effect_)
         return;

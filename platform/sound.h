@@ -14,7 +14,7 @@ class Sound
 {
 public:
     virtual ~Sound() = default;
-    virtual void PlaySound() = 0;
+    virtual void play() = 0;
 };
 
 class SoundEffect final : public Sound
@@ -23,7 +23,7 @@ public:
     // Loads the file once, up front: playing must not wait for it later.
     explicit SoundEffect(const QString& path);
     ~SoundEffect() override;
-    void PlaySound() override;
+    void play() override;
 
 private:
     std::unique_ptr<QSoundEffect> effect_;

@@ -10,7 +10,7 @@ struct CountingSound : platform::Sound {
     int plays = 0;
     std::function<void()> onPlay;
 
-    void PlaySound() override
+    void play() override
     {
         ++plays;
         if (onPlay)

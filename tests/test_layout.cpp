@@ -24,7 +24,7 @@ private Q_SLOTS:
     {
         QFETCH(int, twice);
         QFETCH(int, half);
-        QCOMPARE(HalfRoundedToEven(twice), half);
+        QCOMPARE(halfRoundedToEven(twice), half);
     }
 
     void panelsFollowTheClientArea_data()
@@ -46,11 +46,11 @@ private Q_SLOTS:
     void panelsFollowTheClientArea()
     {
         QFETCH(QSize, client);
-        const PanelPlacement p = FormResize(client);
-        QTEST(p.table, "table");
-        QTEST(p.hand, "hand");
-        QTEST(p.left, "left");
-        QTEST(p.right, "right");
+        const PanelPlacement p = placePanels(client);
+        QTEST(p.cellGrid, "table");
+        QTEST(p.handRow, "hand");
+        QTEST(p.johnColumn, "left");
+        QTEST(p.harryColumn, "right");
     }
 
     void narrowOrShortWindowsHidePanels_data()
@@ -66,19 +66,19 @@ private Q_SLOTS:
     void narrowOrShortWindowsHidePanels()
     {
         QFETCH(QSize, client);
-        const PanelPlacement p = FormResize(client);
-        QTEST(p.sidesVisible, "sides");
+        const PanelPlacement p = placePanels(client);
+        QTEST(p.columnsVisible, "sides");
         QTEST(p.handVisible, "hand");
     }
 
     void controlsSitOnTheirGrid()
     {
         // The grids fill their panels exactly: cells one pixel apart, cards and backs overlapping.
-        QCOMPARE(CellPosition(13), QPoint(3 * 72, 97));
-        QCOMPARE(CellPosition(36).x() + 71, Panel2Rect.width());
-        QCOMPARE(CellPosition(36).y() + 96, Panel2Rect.height());
-        QCOMPARE(HandPosition(12).x() + 71, Panel3Rect.width());
-        QCOMPARE(BackPosition(12).y() + 71, Panel4Rect.height());
+        QCOMPARE(cellPosition(13), QPoint(3 * 72, 97));
+        QCOMPARE(cellPosition(36).x() + 71, CellGridRect.width());
+        QCOMPARE(cellPosition(36).y() + 96, CellGridRect.height());
+        QCOMPARE(handPosition(12).x() + 71, HandRowRect.width());
+        QCOMPARE(backPosition(12).y() + 71, JohnColumnRect.height());
     }
 };
 

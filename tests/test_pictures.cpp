@@ -70,7 +70,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         QFETCH(QSize, size);
-        const QImage picture = assets::LoadPicture(name);
+        const QImage picture = assets::loadPicture(name);
         QCOMPARE(picture.size(), size);
         QCOMPARE(picture.format(), QImage::Format_Indexed8);
         QCOMPARE(picture.colorTable(), StandardPalette);
@@ -93,7 +93,7 @@ private Q_SLOTS:
     void facesAreWhiteInsideABlackFrame()
     {
         QFETCH(QString, name);
-        const QImage face = assets::LoadPicture(name);
+        const QImage face = assets::loadPicture(name);
         QCOMPARE(face.pixel(Probe), White);
         // The one-pixel frame.
         const QRect inside = face.rect().adjusted(1, 1, -1, -1);
@@ -105,7 +105,7 @@ private Q_SLOTS:
 
     void emptyPlaceIsGreenAtTheProbe()
     {
-        const QImage none = assets::LoadPicture(QStringLiteral("NONE"));
+        const QImage none = assets::loadPicture(QStringLiteral("NONE"));
         QCOMPARE(none.pixel(Probe), TableGreen);
         QCOMPARE(none.pixel(0, 0), Black);
     }
@@ -120,8 +120,8 @@ private Q_SLOTS:
     void rightBackMirrorsLeft()
     {
         QFETCH(int, design);
-        const QImage left = assets::LoadPicture(backName('L', design));
-        const QImage right = assets::LoadPicture(backName('R', design));
+        const QImage left = assets::loadPicture(backName('L', design));
+        const QImage right = assets::loadPicture(backName('R', design));
         QVERIFY(!left.isNull());
         QCOMPARE(right, left.mirrored(true, false));
     }
@@ -130,8 +130,8 @@ private Q_SLOTS:
     {
         for (int a = 1; a <= assets::BackDesigns; ++a)
             for (int b = a + 1; b <= assets::BackDesigns; ++b)
-                QVERIFY2(assets::LoadPicture(backName('L', a)) !=
-                             assets::LoadPicture(backName('L', b)),
+                QVERIFY2(assets::loadPicture(backName('L', a)) !=
+                             assets::loadPicture(backName('L', b)),
                          qPrintable(QStringLiteral("designs %1 and %2").arg(a).arg(b)));
     }
 
@@ -153,9 +153,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, asked);
         QFETCH(QString, stored);
-        const QImage picture = assets::LoadPicture(asked);
+        const QImage picture = assets::loadPicture(asked);
         QVERIFY(!picture.isNull());
-        QCOMPARE(picture, assets::LoadPicture(stored));
+        QCOMPARE(picture, assets::loadPicture(stored));
     }
 
     void unknownNamesGiveNullImage_data()
@@ -171,7 +171,7 @@ private Q_SLOTS:
     void unknownNamesGiveNullImage()
     {
         QFETCH(QString, name);
-        QVERIFY(assets::LoadPicture(name).isNull());
+        QVERIFY(assets::loadPicture(name).isNull());
     }
 
     // A clip much shorter than a tenth of a second is not heard at all.

@@ -21,13 +21,13 @@ private Q_SLOTS:
         QTemporaryDir elsewhere;
         const QString before = QDir::currentPath();
         QVERIFY(QDir::setCurrent(elsewhere.path()));
-        QCOMPARE(platform::FindGameFile(name), QFileInfo(besideProgram).absoluteFilePath());
+        QCOMPARE(platform::findGameFile(name), QFileInfo(besideProgram).absoluteFilePath());
 
         QFile here(QDir(elsewhere.path()).filePath(name));
         QVERIFY(here.open(QIODevice::WriteOnly));
         here.close();
-        QCOMPARE(platform::FindGameFile(name), QFileInfo(here).absoluteFilePath());
-        QVERIFY(platform::FindGameFile(QStringLiteral("no-such-file.wav")).isEmpty());
+        QCOMPARE(platform::findGameFile(name), QFileInfo(here).absoluteFilePath());
+        QVERIFY(platform::findGameFile(QStringLiteral("no-such-file.wav")).isEmpty());
         QVERIFY(QDir::setCurrent(before));
     }
 };

@@ -1,23 +1,25 @@
-#include "assets/pictures.h"
-#include "game/legality.h"
+// The main window driven as a player drives it: the deal on screen, the drags and their
+// refusals, Space, the hand pointer, the menu and the layout.
 #include "window/help_viewer.h"
 #include "window_fixture.h"
 
+#include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTest>
+#include <QMimeData>
 #include <QTextBrowser>
 
-using game::Card;
+using game::Player;
 
 namespace
 {
 
+constexpr QPoint Probe(4, 1); // white on a card, green on an empty place
 constexpr QRgb White = 0xFFFFFFFF;
 
-bool showsCard(const window::ImageControl* cell)
+bool showsCard(const window::ImageControl* place)
 {
-    return cell->Pixel(4, 1) == White;
+    return place->pixel(Probe) == White;
 }
 
 } // namespace
@@ -28,185 +30,200 @@ class TestWindow : public QObject, WindowFixture
 private Q_SLOTS:
     void init()
     {
-        // Each test starts from a fresh deal with the computers about to move.
-        frm.ALow->setChecked(true);
-        frm.ASound->setChecked(true);
-        frm.ANewClick();
+        // Each test starts from a fresh deal, low level, sound on, the computers about to move.
+        action("ALow")->setChecked(true);
+        action("ASound")->setChecked(true);
+        action("ANew")->trigger();
         sound.plays = 0;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
 
-    void startUpDealsAndStartsTheComputers()
+    void cleanup() { window.hide(); }
+
+    void theDealIsOnTheTable()
     {
-        window::TFrmA fresh(sound, Seed);
-        QCOMPARE(fresh.windowTitle(), QStringLiteral("Тавлен++"));
-        QVERIFY(fresh.Timer1.isActive());
-        QCOMPARE(fresh.Timer1.interval(), 450);
-        QCOMPARE(fresh.State().NextMover, 1);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Тавлен++"));
+        QVERIFY(timer()->isActive());
+        QCOMPARE(timer()->objectName(), QStringLiteral("Timer1"));
+        QCOMPARE(timer()->interval(), 450);
+        QCOMPARE(game().nextComputer(), Player::John);
         for (int n = 1; n <= game::TableCells; ++n)
-            QVERIFY(!showsCard(fresh.Image(n)));
+            QVERIFY(!showsCard(cell(n)));
+        const game::Hand& hand = game().hand(Player::Human);
         for (int k = 1; k <= game::HandSlots; ++k) {
-            QCOMPARE(fresh.Gamer(k)->Picture(),
-                     fresh.State().GamerHand[k].Face->convertToFormat(QImage::Format_RGB32));
-            QCOMPARE(fresh.John(k)->size(), QSize(62, 71));
-            QCOMPARE(fresh.Harry(k)->Picture(), fresh.John(k)->Picture().mirrored(true, false));
+            QCOMPARE(handCard(k)->picture(), hand[k].face->convertToFormat(QImage::Format_RGB32));
+            const auto* john = control(QStringLiteral("John%1").arg(k));
+            const auto* harry = control(QStringLiteral("Harry%1").arg(k));
+            QCOMPARE(john->size(), QSize(62, 71));
+            QCOMPARE(john->pixel({31, 35}), control(QStringLiteral("John1"))->pixel({31, 35}));
+            QVERIFY(john->picture() != handCard(k)->picture().copy(0, 0, 62, 71));
+            QCOMPARE(harry->picture(), john->picture().mirrored(true, false));
         }
         // The higher number lies on top where hand cards overlap.
-        const QWidget* hand = fresh.Gamer(1)->parentWidget();
-        QCOMPARE(hand->childAt(QPoint(47 + 10, 50)), fresh.Gamer(2));
-        QCOMPARE(hand->childAt(QPoint(10, 50)), fresh.Gamer(1));
+        const QWidget* row = handCard(1)->parentWidget();
+        QCOMPARE(row->childAt(QPoint(47 + 10, 50)), handCard(2));
+        QCOMPARE(row->childAt(QPoint(10, 50)), handCard(1));
     }
 
     void panelsFollowTheWindowSize()
     {
-        frm.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frm));
-        auto* table = frm.findChild<QWidget*>(QStringLiteral("Panel2"));
-        auto* right = frm.findChild<QWidget*>(QStringLiteral("Panel5"));
-        QCOMPARE(table->pos(), QPoint(72, 8));
-        QCOMPARE(right->pos(), QPoint(728, 8));
-        frm.resize(frm.width() + 100, frm.height() + 40);
-        QTRY_COMPARE(table->pos(), QPoint(122, 8));
-        QCOMPARE(right->pos(), QPoint(828, 28));
-        QCOMPARE(frm.minimumSize(), frm.minimumSizeHint());
+        const auto panel = [this](const QString& name) { return window.findChild<QWidget*>(name); };
+        const QSize designed = window.size();
+        QCOMPARE(panel(QStringLiteral("Panel2"))->pos(), QPoint(72, 8));
+        QCOMPARE(panel(QStringLiteral("Panel3"))->pos(), QPoint(102, 422));
+        QCOMPARE(panel(QStringLiteral("Panel4"))->pos(), QPoint(2, 8));
+        QCOMPARE(panel(QStringLiteral("Panel5"))->pos(), QPoint(728, 8));
+        window.resize(designed + QSize(100, 40));
+        QTRY_COMPARE(panel(QStringLiteral("Panel2"))->pos(), QPoint(122, 8));
+        QCOMPARE(panel(QStringLiteral("Panel3"))->pos(), QPoint(152, 462));
+        QCOMPARE(panel(QStringLiteral("Panel4"))->pos(), QPoint(2, 28));
+        QCOMPARE(panel(QStringLiteral("Panel5"))->pos(), QPoint(828, 28));
+        QCOMPARE(window.minimumSize(), designed);
+
+        // A desktop that squeezes the window below its minimum hides the columns when it is
+        // too narrow and the hand when it is too low.
+        window.findChild<QFrame*>(QStringLiteral("Panel1"))->setMinimumSize(0, 0);
+        window.setMinimumSize(0, 0);
+        window.resize(designed - QSize(1, 0));
+        QTRY_VERIFY(panel(QStringLiteral("Panel4"))->isHidden());
+        QVERIFY(panel(QStringLiteral("Panel5"))->isHidden() &&
+                panel(QStringLiteral("Panel3"))->isVisible());
+        window.resize(designed - QSize(0, 1));
+        QTRY_VERIFY(panel(QStringLiteral("Panel3"))->isHidden());
+        QVERIFY(panel(QStringLiteral("Panel4"))->isVisible() &&
+                panel(QStringLiteral("Panel5"))->isVisible());
+        window.resize(designed);
+        QTRY_VERIFY(panel(QStringLiteral("Panel3"))->isVisible());
+        window.setMinimumSize(designed);
     }
 
-    void dropsAreAcceptedOnlyOnTheCardsOwnCell()
+    // A card is taken only on its own cell, only in the human's turn, and only when it comes
+    // from the hand card the drag names.
+    void aCardIsTakenOnlyOnItsOwnCell()
     {
-        humanHolds({DiamondNine, DiamondTen, SpadeNine});
-        QVERIFY(DragOver(1, 13));
-        QVERIFY(!DragOver(3, 4));  // the nines' column waits for the diamond nine
-        QVERIFY(!DragOver(2, 14)); // the ten has nothing to lean on yet
-        const auto drag = DragOf(QStringLiteral("Gamer1"));
-        QVERIFY(!frm.Image1DragOver(frm.Image(13), nullptr, *drag));      // another program's drag
-        QVERIFY(!frm.Image1DragOver(frm.Image(13), frm.Gamer(2), *drag)); // name and source differ
-        QVERIFY(!frm.Image1DragOver(frm.Image(13), frm.Image(13), *DragOf("Image13")));
-        frm.State().SetComputersMoving(true);
-        QVERIFY(!DragOver(1, 13)); // the computers are moving
-        frm.State().SetComputersMoving(false);
+        // A turn with two cards that fit, in different cells.
+        QVERIFY(playUntil([this] {
+            const std::vector<game::Move> drops = legalDrops();
+            return std::any_of(drops.begin(), drops.end(), [&](const game::Move& other) {
+                return other.slot != drops.front().slot && other.cell != drops.front().cell;
+            });
+        }));
+        const game::Move drop = *firstLegalDrop();
+        const game::Card card = game().hand(Player::Human)[drop.slot];
+        const auto refused = [&](int n) {
+            dragCard(drop.slot, n);
+            return !game().table()[n].present() && game().hand(Player::Human)[drop.slot].present();
+        };
+        // Every empty cell of its column and of its row but its own turns it away.
+        for (int n = 1; n <= game::TableCells; ++n) {
+            const bool line = game::rowOf(n) == game::rowOf(drop.cell) ||
+                              game::columnOf(n) == game::columnOf(drop.cell);
+            if (line && game::cellIsEmpty(game().table(), n) &&
+                !game::canLayAt(game().table(), card, n))
+                QVERIFY2(refused(n), qPrintable(QStringLiteral("cell %1").arg(n)));
+        }
 
-        Drop(1, 13);
-        RunComputers(); // both computers have nothing and pass
-        QVERIFY(DragOver(2, 14));
-        QVERIFY(!DragOver(2, 23)); // its column, another suit's row
-        QVERIFY(!DragOver(2, 15)); // its row, another rank's column
-        QVERIFY(!DragOver(3, 13)); // taken
-        QVERIFY(DragOver(3, 22) && DragOver(3, 4) && !DragOver(3, 31));
-    }
-
-    void aDropLaysTheCardAndHandsTheMoveOn()
-    {
-        humanHolds({DiamondNine, DiamondTen});
-        Drop(1, 14); // refused: nothing changes
-        QVERIFY(frm.Gamer(1)->isVisibleTo(&frm));
+        // Drags that are not the hand card they name, whatever they carry.
+        const QByteArray slot = QByteArray::number(drop.slot);
+        QWidget stranger;
+        QVERIFY(!dragFrom(&stranger, slot, drop.cell));
+        QVERIFY(!dragFrom(cell(drop.cell), slot, drop.cell));
+        const int otherSlot = drop.slot % game::HandSlots + 1;
+        QVERIFY(!dragFrom(handCard(otherSlot), slot, drop.cell));
+        QVERIFY(!dragFrom(handCard(drop.slot), "x", drop.cell));
+        QMimeData foreign; // another program's drag has no source here at all
+        foreign.setData(window::ImageControl::DragFormat, slot);
+        QDropEvent fromElsewhere(QPointF(10, 10), Qt::MoveAction, &foreign, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(cell(drop.cell), &fromElsewhere);
+        QVERIFY(!fromElsewhere.isAccepted());
         QCOMPARE(sound.plays, 0);
+        QVERIFY(!game().table()[drop.cell].present());
+
+        // The sound starts before the card shows; the card leaves a gap in the hand.
         bool drawnBeforeSound = true;
-        sound.onPlay = [&] { drawnBeforeSound = showsCard(frm.Image(13)); };
-        Drop(1, 13);
+        sound.onPlay = [&] { drawnBeforeSound = showsCard(cell(drop.cell)); };
+        QVERIFY(dragCard(drop.slot, drop.cell));
         sound.onPlay = nullptr;
         QCOMPARE(sound.plays, 1);
-        QVERIFY(!drawnBeforeSound); // the snap starts before the card shows
-        QVERIFY(showsCard(frm.Image(13)));
-        QVERIFY(!frm.Gamer(1)->isVisibleTo(&frm));
-        QVERIFY(frm.State().TableList[13].is(game::Diamonds, game::Nine));
-        QVERIFY(!frm.State().GamerHand[1].present());
-        QVERIFY(frm.Timer1.isActive());
-        QCOMPARE(frm.State().NextMover, 1);
+        QVERIFY(!drawnBeforeSound);
+        QVERIFY(showsCard(cell(drop.cell)));
+        QVERIFY(handCard(drop.slot)->isHidden());
+        QVERIFY(game().table()[drop.cell].is(card.suit, card.rank));
+        QVERIFY(timer()->isActive());
+        QCOMPARE(game().nextComputer(), Player::John);
 
-        RunComputers();
-        frm.ASound->trigger();
-        QVERIFY(!frm.ASound->isChecked());
-        Drop(2, 14);
-        QVERIFY(showsCard(frm.Image(14)));
-        QCOMPARE(sound.plays, 0); // silent now
+        // No cell takes a card while the computers move, not even the card's own.
+        const auto next = firstLegalDrop();
+        QVERIFY(next);
+        QVERIFY(dragCard(next->slot, next->cell));
+        QVERIFY(!game().table()[next->cell].present());
+        QVERIFY(!handCard(next->slot)->isHidden());
     }
 
     void spaceOnlyPassesWhenNothingFits()
     {
-        humanHolds({DiamondNine, DiamondTen});
-        frm.FormKeyDown(Qt::Key_Space);
-        QVERIFY(!frm.Timer1.isActive()); // the nine of diamonds fits
-        frm.State().GamerHand[1].Face = nullptr;
-        frm.FormKeyDown(Qt::Key_Return);
-        QVERIFY(!frm.Timer1.isActive());
-        QTest::keyClick(&frm, Qt::Key_Space); // through the window's own key handling
-        QVERIFY(frm.Timer1.isActive());
-        const int mover = frm.State().NextMover;
-        frm.FormKeyDown(Qt::Key_Space); // refused while the computers move
-        QCOMPARE(frm.State().NextMover, mover);
+        QVERIFY(playUntil([this] { return firstLegalDrop().has_value(); }));
+        QTest::keyClick(&window, Qt::Key_Space);
+        QVERIFY(!timer()->isActive()); // a card fits
+        QVERIFY(playUntil([this] { return !firstLegalDrop(); }));
+        QTest::keyClick(&window, Qt::Key_Return);
+        QVERIFY(!timer()->isActive());
+        QTest::keyClick(&window, Qt::Key_Space);
+        QVERIFY(timer()->isActive());
+        // Refused while the computers move: the tick under way keeps its time.
+        QTest::qWait(100);
+        const int remaining = timer()->remainingTime();
+        QTest::keyClick(&window, Qt::Key_Space);
+        QVERIFY(timer()->remainingTime() <= remaining);
     }
 
     void theHandPointerMarksPlayableCards()
     {
-        humanHolds({DiamondNine, DiamondTen});
-        frm.Gamer1MouseMove(frm.Gamer(1));
-        frm.Gamer1MouseMove(frm.Gamer(2));
-        QVERIFY(frm.Gamer(1)->HasHandCursor());
-        QVERIFY(!frm.Gamer(2)->HasHandCursor());
-        Drop(1, 13);
-        // The ten became playable, but only the next movement over it shows that.
-        QVERIFY(!frm.Gamer(2)->HasHandCursor());
-        frm.Gamer1MouseMove(frm.Gamer(2));
-        QVERIFY(frm.Gamer(2)->HasHandCursor());
-    }
-
-    void aComputerHidesTheBackOfTheSlotItPlayed()
-    {
-        RunComputers();
-        game::Game& g = frm.State();
-        for (Card& c : g.TableList)
-            c.Face = nullptr;
-        const Card nine = {g.GamerHand[1].Face, game::Diamonds, game::Nine};
-        g.JohnHand[7] = nine;
-        g.NextMover = 1;
-        frm.Timer1Timer();
-        QCOMPARE(sound.plays, 1);
-        QVERIFY(!frm.John(7)->isVisibleTo(&frm));
-        QVERIFY(frm.John(6)->isVisibleTo(&frm));
-        QVERIFY(frm.John(8)->isVisibleTo(&frm));
-        QVERIFY(showsCard(frm.Image(13)));
-        QCOMPARE(frm.Image(13)->Picture(), nine.Face->convertToFormat(QImage::Format_RGB32));
+        const game::Hand& hand = game().hand(Player::Human);
+        const auto playable = [&](int slot) {
+            return game::isPlayable(game().table(), hand[slot]);
+        };
+        QVERIFY(playUntil([&] {
+            for (int k = 1; k <= game::HandSlots; ++k)
+                if (hand[k].present() && !playable(k))
+                    return firstLegalDrop().has_value();
+            return false;
+        }));
+        for (int k = 1; k <= game::HandSlots; ++k) {
+            if (!hand[k].present())
+                continue;
+            hover(k);
+            QCOMPARE(handCard(k)->hasHandCursor(), playable(k));
+        }
+        // A card without a place cannot be dragged at all.
+        int stuck = 1;
+        while (!hand[stuck].present() || playable(stuck))
+            ++stuck;
+        QVERIFY(!dragCard(stuck, game::DiamondNineCell));
     }
 
     void aNewGameKeepsARunningTimerRunning()
     {
         QTest::qWait(100);
-        const int remaining = frm.Timer1.remainingTime();
-        frm.ANewClick();
-        QVERIFY(frm.Timer1.isActive());
-        QVERIFY(frm.Timer1.remainingTime() <= remaining); // not restarted
-        QCOMPARE(frm.State().NextMover, 1);
+        const int remaining = timer()->remainingTime();
+        action("ANew")->trigger();
+        QVERIFY(timer()->isActive());
+        QVERIFY(timer()->remainingTime() <= remaining); // not restarted
+        QCOMPARE(game().nextComputer(), Player::John);
 
-        RunComputers(); // the human is to move: a new game starts the timer again
-        QVERIFY(!frm.Timer1.isActive());
-        frm.ANewClick();
-        QVERIFY(frm.Timer1.isActive());
-        for (int k = 1; k <= game::HandSlots; ++k)
-            QVERIFY(frm.Gamer(k)->isVisibleTo(&frm) && frm.Harry(k)->isVisibleTo(&frm));
+        QVERIFY(playUntil([this] {
+                    return !game::hasCards(game().hand(Player::John)) ||
+                           game().table()[20].present();
+                }) ||
+                game().isOver());
+        action("ANew")->trigger();
+        QVERIFY(timer()->isActive());
+        for (const char* name : {"Gamer%1", "John%1", "Harry%1"})
+            for (int k = 1; k <= game::HandSlots; ++k)
+                QVERIFY(!control(QString::fromLatin1(name).arg(k))->isHidden());
         for (int n = 1; n <= game::TableCells; ++n)
-            QVERIFY(!showsCard(frm.Image(n)) && !frm.State().TableList[n].present());
-    }
-
-    // Whole games through the window's own handlers: after every move each cell's picture
-    // tells exactly what the table list holds, and the game ends with every card down.
-    void picturesAndTableAgreeThroughWholeGames()
-    {
-        for (QAction* level : {frm.ALow, frm.AHigh}) {
-            level->trigger();
-            for (int round = 0; round < 3; ++round) {
-                frm.ANewClick();
-                while (frm.Timer1.isActive() || !frm.State().Over()) {
-                    if (frm.Timer1.isActive())
-                        frm.Timer1Timer();
-                    else
-                        humanMoves();
-                    for (int n = 1; n <= game::TableCells; ++n)
-                        QCOMPARE(showsCard(frm.Image(n)),
-                                 !game::CellIsEmpty(frm.State().TableList, n));
-                }
-                for (int n = 1; n <= game::TableCells; ++n)
-                    QVERIFY(showsCard(frm.Image(n)));
-            }
-        }
+            QVERIFY(!showsCard(cell(n)) && !game().table()[n].present());
     }
 
     void theMenuIsTheGamesOwn()
@@ -239,96 +256,41 @@ private Q_SLOTS:
                     walk(a->menu()->actions());
             }
         };
-        walk(frm.menuBar()->actions());
+        walk(window.menuBar()->actions());
         QCOMPARE(items, expected);
 
-        QVERIFY(frm.ALow->isChecked() && !frm.AHigh->isChecked() && frm.ASound->isChecked());
-        frm.AHigh->trigger();
-        QVERIFY(frm.AHigh->isChecked() && !frm.ALow->isChecked());
-        QCOMPARE(frm.Level(), opponents::Level::High);
-        frm.AHigh->trigger(); // clicking the checked level keeps it
-        QVERIFY(frm.AHigh->isChecked() && !frm.ALow->isChecked());
-        frm.ALow->trigger();
-        QCOMPARE(frm.Level(), opponents::Level::Low);
-        frm.ASound->trigger();
-        QVERIFY(!frm.ASound->isChecked());
-        frm.ASound->trigger();
+        QAction* low = action("ALow");
+        QAction* high = action("AHigh");
+        QVERIFY(low->isChecked() && !high->isChecked() && action("ASound")->isChecked());
+        high->trigger();
+        QVERIFY(high->isChecked() && !low->isChecked());
+        high->trigger(); // clicking the checked level keeps it
+        QVERIFY(high->isChecked() && !low->isChecked());
+        low->trigger();
+        QVERIFY(low->isChecked() && !high->isChecked());
+        action("ASound")->trigger();
+        QVERIFY(!action("ASound")->isChecked());
+        QVERIFY(runComputers());
+        QCOMPARE(sound.plays, 0); // silent now
     }
 
     void helpOpensOrSaysItIsMissing()
     {
-        frm.AHelpClick();
-        auto* viewer = frm.findChild<window::HelpViewer*>();
+        action("AHelp")->trigger();
+        auto* viewer = window.findChild<window::HelpViewer*>();
         QVERIFY(viewer && viewer->isVisible());
         QVERIFY(viewer->findChild<QTextBrowser*>()->toPlainText().contains(
             QStringLiteral("девятка бубен")));
-        viewer->ShowFile({});
+        viewer->showFile({});
         QVERIFY(viewer->findChild<QTextBrowser*>()->toPlainText().contains(
             QStringLiteral("не найден")));
+        viewer->close();
     }
 
     void exitClosesTheWindow()
     {
-        frm.show();
-        frm.AExit->trigger();
-        QVERIFY(!frm.isVisible());
-    }
-
-    void numbersComeFromTheEndOfTheName_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("number");
-        QTest::newRow("one digit") << "Gamer5" << 5;
-        QTest::newRow("two digits") << "Image36" << 36;
-        QTest::newRow("too short") << "Gamer" << 0;
-        QTest::newRow("too long") << "Image123" << 0;
-        QTest::newRow("no digits") << "Gamerx" << 0;
-    }
-    void numbersComeFromTheEndOfTheName()
-    {
-        QFETCH(QString, name);
-        QTEST(window::NumberInName(name), "number");
-    }
-
-private:
-    static constexpr Card DiamondNine = {nullptr, game::Diamonds, game::Nine};
-    static constexpr Card DiamondTen = {nullptr, game::Diamonds, 10};
-    static constexpr Card SpadeNine = {nullptr, game::Spades, game::Nine};
-
-    // Brings the game to the human's turn with an empty table, the computers' hands empty
-    // and the human holding just these cards, in slots from 1.
-    void humanHolds(std::initializer_list<Card> cards)
-    {
-        RunComputers();
-        game::Game& g = frm.State();
-        const QImage* face = g.GamerHand[1].Face ? g.GamerHand[1].Face : g.JohnHand[1].Face;
-        for (game::Hand* hand : {&g.GamerHand, &g.JohnHand, &g.HarryHand})
-            for (Card& c : *hand)
-                c.Face = nullptr;
-        const QImage empty = assets::LoadPicture(QStringLiteral("None"));
-        for (int n = 1; n <= game::TableCells; ++n) {
-            g.TableList[n].Face = nullptr;
-            frm.Image(n)->CopyPicture(empty);
-        }
-        int slot = 1;
-        for (Card c : cards) {
-            c.Face = face;
-            g.GamerHand[slot++] = c;
-        }
-    }
-
-    // The human lays the first card that fits, through the cell's drop handler, or passes.
-    void humanMoves()
-    {
-        const game::Game& g = frm.State();
-        for (int k = 1; k <= game::HandSlots; ++k)
-            for (int n = 1; n <= game::TableCells; ++n)
-                if (DragOver(k, n)) {
-                    Drop(k, n);
-                    return;
-                }
-        QVERIFY(!game::GamerHasLegalCard(g.GamerHand, g.TableList));
-        frm.FormKeyDown(Qt::Key_Space);
+        action("AExit")->trigger();
+        QVERIFY(!window.isVisible());
     }
 };
 

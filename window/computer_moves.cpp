@@ -1,17 +1,16 @@
-#include "opponents/turn_driver.h"
 #include "window/image_control.h"
-#include "window/tfrma.h"
+#include "window/main_window.h"
 
 namespace window
 {
 
-void TFrmA::Timer1Timer()
+void MainWindow::playComputerTick()
 {
-    const std::optional<opponents::Laid> laid = opponents::Timer1Timer(game_, Level());
-    if (laid) {
+    if (const std::optional<game::LaidCard> laid = opponents::playTick(game_, level())) {
         playLayingSound();
-        Image(laid->cell)->DrawPicture(*game_.TableList[laid->cell].Face);
-        (laid->player == game::Player::John ? John(laid->slot) : Harry(laid->slot))->hide();
+        cell(laid->cell)->drawPicture(*game_.table()[laid->cell].face);
+        const auto& backs = laid->player == game::Player::John ? johnBacks_ : harryBacks_;
+        backs.at(static_cast<std::size_t>(laid->slot - 1))->hide();
     }
     syncTimer();
 }

@@ -24,7 +24,7 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window), browser_(ne
     resize(ViewerSize);
 }
 
-void HelpViewer::ShowFile(const QString& path)
+void HelpViewer::showFile(const QString& path)
 {
     if (path.isEmpty())
         browser_->setHtml(QStringLiteral("<p>Файл справки «%1» не найден.</p>").arg(FileName));

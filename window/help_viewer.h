@@ -17,7 +17,7 @@ public:
     explicit HelpViewer(QWidget* owner);
 
     // Shows the help file at its first topic; an empty path says the file is missing.
-    void ShowFile(const QString& path);
+    void showFile(const QString& path);
 
 private:
     QTextBrowser* browser_;

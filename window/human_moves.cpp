@@ -1,6 +1,6 @@
 #include "game/legality.h"
 #include "window/image_control.h"
-#include "window/tfrma.h"
+#include "window/main_window.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -10,73 +10,67 @@
 namespace window
 {
 
-int NumberInName(const QString& name)
+void MainWindow::updateHandCursor(ImageControl* card)
 {
-    constexpr qsizetype Letters = 5;
-    if (name.size() != Letters + 1 && name.size() != Letters + 2)
+    const game::Card& held = game_.hand(game::Player::Human)[card->number()];
+    card->setHandCursor(game::isPlayable(game_.table(), held));
+}
+
+void MainWindow::startDragIfPlayable(ImageControl* card)
+{
+    if (card->hasHandCursor())
+        card->armDrag();
+}
+
+int MainWindow::draggedSlot(const QObject* source, const QMimeData& data) const
+{
+    // Only a hand card of this very window, named as the drag says, is a card: a cell, another
+    // window or another program never is, so nothing is dropped onto itself.
+    bool isNumber = false;
+    const int slot = data.data(ImageControl::DragFormat).toInt(&isNumber);
+    if (!isNumber || slot < 1 || slot > game::HandSlots || source != handCard(slot))
         return 0;
-    bool ok = false;
-    const int number = name.mid(Letters).toInt(&ok, 10);
-    return ok ? number : 0;
+    return slot;
 }
 
-void TFrmA::Gamer1MouseMove(ImageControl* image)
+bool MainWindow::acceptsDrop(const ImageControl& target, const QObject* source,
+                             const QMimeData& data) const
 {
-    const int k = NumberInName(image->objectName());
-    image->SetHandCursor(game::CardIsPlayable(game_.TableList, game_.GamerHand[k]));
+    const int slot = draggedSlot(source, data);
+    return slot != 0 && game_.acceptsDrop(slot, target.number());
 }
 
-void TFrmA::Gamer1MouseDown(ImageControl* image)
+bool MainWindow::layDroppedCard(const ImageControl& target, const QObject* source,
+                                const QMimeData& data)
 {
-    if (image->HasHandCursor())
-        image->BeginDrag();
-}
-
-int TFrmA::acceptedSlot(const ImageControl* cell, QObject* source, const QMimeData& data) const
-{
-    // Only a hand image of this very window, named as the drag says, is a card; a cell is
-    // never one, so nothing is dropped onto itself.
-    const int k = NumberInName(QString::fromUtf8(data.data(ImageControl::DragFormat)));
-    if (k < 1 || k > game::HandSlots || source != Gamer(k) ||
-        !game_.AcceptsDrop(k, NumberInName(cell->objectName())))
-        return 0;
-    return k;
-}
-
-bool TFrmA::Image1DragOver(ImageControl* cell, QObject* source, const QMimeData& data) const
-{
-    return acceptedSlot(cell, source, data) != 0;
-}
-
-bool TFrmA::Image1DragDrop(ImageControl* cell, QObject* source, const QMimeData& data)
-{
-    const int k = acceptedSlot(cell, source, data);
-    if (k == 0)
+    if (!acceptsDrop(target, source, data))
         return false;
+    const int slot = draggedSlot(source, data);
     playLayingSound();
-    cell->CopyPicture(Gamer(k)->Picture());
-    Gamer(k)->hide();
-    game_.HumanDrop(k, NumberInName(cell->objectName()));
+    cell(target.number())->setPicture(handCard(slot)->picture());
+    handCard(slot)->hide();
+    game_.layHumanCard(slot, target.number());
     syncTimer();
     return true;
 }
 
-void TFrmA::FormKeyDown(int key)
+void MainWindow::passIfNothingFits()
 {
-    if (key == Qt::Key_Space && game_.HumanPass())
+    if (game_.pass())
         syncTimer();
 }
 
-bool TFrmA::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Panel1 && event->type() == QEvent::Resize) {
-        FormResize();
+    if (watched == felt_ && event->type() == QEvent::Resize) {
+        layOutPanels();
     } else if (event->type() == QEvent::KeyPress) {
         // The window sees each key once, before whichever of its controls has the focus.
         auto* widget = qobject_cast<QWidget*>(watched);
         QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-        if (widget == first && widget->window() == this)
-            FormKeyDown(static_cast<QKeyEvent*>(event)->key());
+        if (widget == first && widget->window() == this &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space)
+            passIfNothingFits();
     }
     return QMainWindow::eventFilter(watched, event);
 }

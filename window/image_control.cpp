@@ -11,25 +11,26 @@ namespace window
 
 const QString ImageControl::DragFormat = QStringLiteral("application/x-tavlen-hand-card");
 
-ImageControl::ImageControl(const QString& name, QSize size, QWidget* parent) : QWidget(parent)
+ImageControl::ImageControl(const QString& objectName, int number, QSize size, QWidget* parent)
+    : QWidget(parent), number_(number)
 {
-    setObjectName(name);
+    setObjectName(objectName);
     setFixedSize(size);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ImageControl::CopyPicture(const QImage& source)
+void ImageControl::setPicture(const QImage& source)
 {
     picture_ = source.convertToFormat(QImage::Format_RGB32);
     update();
 }
 
-void ImageControl::DrawPicture(const QImage& source)
+void ImageControl::drawPicture(const QImage& source)
 {
     // An opaque picture that covers the whole control simply replaces what was there.
     if (source.size() == size() && !source.hasAlphaChannel()) {
-        CopyPicture(source);
+        setPicture(source);
         return;
     }
     if (picture_.isNull()) {
@@ -42,19 +43,26 @@ void ImageControl::DrawPicture(const QImage& source)
     update();
 }
 
-void ImageControl::SetHandCursor(bool hand)
+void ImageControl::setHandCursor(bool hand)
 {
     setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
-bool ImageControl::HasHandCursor() const
+bool ImageControl::hasHandCursor() const
 {
     return cursor().shape() == Qt::PointingHandCursor;
 }
 
-void ImageControl::BeginDrag()
+void ImageControl::armDrag()
 {
     dragArmed_ = true;
+}
+
+void ImageControl::acceptDrops(DropCheck accepts, DropCheck take)
+{
+    accepts_ = std::move(accepts);
+    take_ = std::move(take);
+    setAcceptDrops(true);
 }
 
 void ImageControl::paintEvent(QPaintEvent* /*event*/)
@@ -67,8 +75,7 @@ void ImageControl::mousePressEvent(QMouseEvent* event)
 {
     pressPos_ = event->position().toPoint();
     dragArmed_ = false;
-    if (onMouseDown)
-        onMouseDown();
+    Q_EMIT pressed();
 }
 
 void ImageControl::mouseReleaseEvent(QMouseEvent* /*event*/)
@@ -78,15 +85,14 @@ void ImageControl::mouseReleaseEvent(QMouseEvent* /*event*/)
 
 void ImageControl::mouseMoveEvent(QMouseEvent* event)
 {
-    if (onMouseMove)
-        onMouseMove();
+    Q_EMIT pointerMoved();
     if (!dragArmed_ || event->buttons() == Qt::NoButton ||
         (event->position().toPoint() - pressPos_).manhattanLength() <
             QApplication::startDragDistance())
         return;
     dragArmed_ = false;
     auto* data = new QMimeData;
-    data->setData(DragFormat, objectName().toUtf8());
+    data->setData(DragFormat, QByteArray::number(number_));
     auto* drag = new QDrag(this);
     drag->setMimeData(data);
     drag->exec(Qt::MoveAction);
@@ -101,12 +107,12 @@ void ImageControl::dragEnterEvent(QDragEnterEvent* event)
 
 void ImageControl::dragMoveEvent(QDragMoveEvent* event)
 {
-    event->setAccepted(onDragOver && onDragOver(event->source(), *event->mimeData()));
+    event->setAccepted(accepts_ && accepts_(*this, event->source(), *event->mimeData()));
 }
 
 void ImageControl::dropEvent(QDropEvent* event)
 {
-    if (onDragDrop && onDragDrop(event->source(), *event->mimeData()))
+    if (take_ && take_(*this, event->source(), *event->mimeData()))
         event->acceptProposedAction();
     else
         event->ignore();

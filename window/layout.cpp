@@ -5,22 +5,22 @@
 namespace window::layout
 {
 
-QPoint CellPosition(int cell)
+QPoint cellPosition(int cell)
 {
-    return {(game::ColumnOf(cell) - 1) * CellPitchX, (game::RowOf(cell) - 1) * CellPitchY};
+    return {(game::columnOf(cell) - 1) * CellPitchX, (game::rowOf(cell) - 1) * CellPitchY};
 }
 
-QPoint HandPosition(int slot)
+QPoint handPosition(int slot)
 {
     return {(slot - 1) * HandPitch, 0};
 }
 
-QPoint BackPosition(int slot)
+QPoint backPosition(int slot)
 {
     return {0, (slot - 1) * BackPitch};
 }
 
-int HalfRoundedToEven(int twice)
+int halfRoundedToEven(int twice)
 {
     // Floor division first, so negative sizes round the same way as positive ones.
     int half = twice >= 0 ? twice / 2 : -((-twice + 1) / 2);
@@ -29,17 +29,19 @@ int HalfRoundedToEven(int twice)
     return half;
 }
 
-PanelPlacement FormResize(QSize client)
+PanelPlacement placePanels(QSize client)
 {
     const QSize outer = client + DesignedFrame;
     PanelPlacement p;
-    p.sidesVisible = outer.width() >= MinimumOuterWidth;
+    p.columnsVisible = outer.width() >= MinimumOuterWidth;
     p.handVisible = outer.height() >= MinimumOuterHeight;
-    p.table = {HalfRoundedToEven(client.width() - Panel2Rect.width()), Panel2Rect.top()};
-    p.hand = {HalfRoundedToEven(client.width() - Panel3Rect.width()), client.height() - HandInset};
-    p.left = {Panel4Rect.left(), HalfRoundedToEven(client.height() - Panel4Rect.height())};
-    p.right = {client.width() - RightColumnInset,
-               HalfRoundedToEven(client.height() - Panel5Rect.height())};
+    p.cellGrid = {halfRoundedToEven(client.width() - CellGridRect.width()), CellGridRect.top()};
+    p.handRow = {halfRoundedToEven(client.width() - HandRowRect.width()),
+                 client.height() - HandRowInset};
+    p.johnColumn = {JohnColumnRect.left(),
+                    halfRoundedToEven(client.height() - JohnColumnRect.height())};
+    p.harryColumn = {client.width() - HarryColumnInset,
+                     halfRoundedToEven(client.height() - HarryColumnRect.height())};
     return p;
 }
 

@@ -17,13 +17,13 @@ inline constexpr int MinimumOuterHeight = 572;
 inline constexpr QSize DesignedFrame{MinimumOuterWidth - DesignedClientWidth,
                                      MinimumOuterHeight - DesignedClientHeight};
 
-// The four inner panels at their designed places on the green table.
-inline constexpr QRect Panel2Rect{73, 8, 647, 387};   // table cells
-inline constexpr QRect Panel3Rect{102, 422, 588, 96}; // the human's hand
-inline constexpr QRect Panel4Rect{2, 8, 62, 511};     // John's backs
-inline constexpr QRect Panel5Rect{728, 8, 62, 511};   // Harry's backs
-inline constexpr int RightColumnInset = 64;           // Panel5 stands 2 px from the right edge
-inline constexpr int HandInset = 104;                 // the hand stands 8 px above the bottom
+// The four groups of cards at their designed places on the green table.
+inline constexpr QRect CellGridRect{73, 8, 647, 387};
+inline constexpr QRect HandRowRect{102, 422, 588, 96};
+inline constexpr QRect JohnColumnRect{2, 8, 62, 511};
+inline constexpr QRect HarryColumnRect{728, 8, 62, 511};
+inline constexpr int HarryColumnInset = 64; // Harry's column stands 2 px from the right edge
+inline constexpr int HandRowInset = 104;    // the hand stands 8 px above the bottom
 
 // Cells one pixel apart; hand cards and backs overlap, the higher number on top.
 inline constexpr int CellPitchX = 72;
@@ -31,23 +31,24 @@ inline constexpr int CellPitchY = 97;
 inline constexpr int HandPitch = 47;
 inline constexpr int BackPitch = 40;
 
-QPoint CellPosition(int cell);
-QPoint HandPosition(int slot);
-QPoint BackPosition(int slot);
+QPoint cellPosition(int cell);
+QPoint handPosition(int slot);
+QPoint backPosition(int slot);
 
 // Halves go to the even neighbour: 72.5 gives 72, 7.5 gives 8.
-int HalfRoundedToEven(int twice);
+int halfRoundedToEven(int twice);
 
 struct PanelPlacement {
-    QPoint table;
-    QPoint hand;
-    QPoint left;
-    QPoint right;
-    bool sidesVisible;
+    QPoint cellGrid;
+    QPoint handRow;
+    QPoint johnColumn;
+    QPoint harryColumn;
+    bool columnsVisible;
     bool handVisible;
 };
 
-// The panels' places and visibility for a client area of the given size.
-PanelPlacement FormResize(QSize client);
+// Where the groups go, and which show, for a client area of the given size: the table and the
+// hand centred across, the columns at the edges and centred down, the hand near the bottom.
+PanelPlacement placePanels(QSize client);
 
 } // namespace window::layout

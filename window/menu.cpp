@@ -1,7 +1,7 @@
 #include "platform/files.h"
 #include "window/help_viewer.h"
 #include "window/image_control.h"
-#include "window/tfrma.h"
+#include "window/main_window.h"
 
 #include <QActionGroup>
 #include <QDialog>
@@ -13,112 +13,107 @@ namespace window
 namespace
 {
 
-QAction* item(QMenu* menu, const char* name, const QString& caption)
+QAction* item(QMenu* menu, const char* objectName, const QString& caption)
 {
     QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
+    action->setObjectName(QString::fromLatin1(objectName));
     return action;
 }
 
-void separator(QMenu* menu, const char* name)
+void separator(QMenu* menu, const char* objectName)
 {
-    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+    menu->addSeparator()->setObjectName(QString::fromLatin1(objectName));
 }
 
-QMenu* submenu(QWidget* parent, const char* name, const QString& caption)
+QMenu* submenu(QWidget* parent, const char* objectName, const QString& caption)
 {
     auto* menu = new QMenu(caption, parent);
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    menu->setObjectName(QString::fromLatin1(objectName));
+    menu->menuAction()->setObjectName(QString::fromLatin1(objectName));
     return menu;
 }
 
 } // namespace
 
-void TFrmA::buildMenu()
+void MainWindow::buildMenu()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    AGame = submenu(bar, "AGame", QStringLiteral("&Игра"));
-    bar->addMenu(AGame);
-    ANew = item(AGame, "ANew", QStringLiteral("&Сначала"));
-    separator(AGame, "N1");
-    AResults = item(AGame, "AResults", QStringLiteral("&Статистика..."));
-    separator(AGame, "N2");
-    ALevel = submenu(AGame, "ALevel", QStringLiteral("&Уровень сложности"));
-    AGame->addMenu(ALevel);
-    ALow = item(ALevel, "ALow", QStringLiteral("&Низкий"));
-    AHigh = item(ALevel, "AHigh", QStringLiteral("&Высокий"));
-    separator(AGame, "N3");
-    ASound = item(AGame, "ASound", QStringLiteral("&Звук"));
-    ARub = item(AGame, "ARub", QStringLiteral("&Рубашка..."));
-    separator(AGame, "N4");
-    AExit = item(AGame, "AExit", QStringLiteral("&Выход"));
+    QMenu* gameMenu = submenu(bar, "AGame", QStringLiteral("&Игра"));
+    bar->addMenu(gameMenu);
+    QAction* newGameAction = item(gameMenu, "ANew", QStringLiteral("&Сначала"));
+    separator(gameMenu, "N1");
+    QAction* statisticsAction = item(gameMenu, "AResults", QStringLiteral("&Статистика..."));
+    separator(gameMenu, "N2");
+    QMenu* levelMenu = submenu(gameMenu, "ALevel", QStringLiteral("&Уровень сложности"));
+    gameMenu->addMenu(levelMenu);
+    lowLevelAction_ = item(levelMenu, "ALow", QStringLiteral("&Низкий"));
+    highLevelAction_ = item(levelMenu, "AHigh", QStringLiteral("&Высокий"));
+    separator(gameMenu, "N3");
+    soundAction_ = item(gameMenu, "ASound", QStringLiteral("&Звук"));
+    QAction* backAction = item(gameMenu, "ARub", QStringLiteral("&Рубашка..."));
+    separator(gameMenu, "N4");
+    QAction* exitAction = item(gameMenu, "AExit", QStringLiteral("&Выход"));
 
-    ASpravka = submenu(bar, "ASpravka", QStringLiteral("&Справка"));
-    bar->addMenu(ASpravka);
-    AHelp = item(ASpravka, "AHelp", QStringLiteral("&Вызов справки"));
-    separator(ASpravka, "N5");
-    AAbout = item(ASpravka, "AAbout", QStringLiteral("&О программе..."));
+    QMenu* helpMenu = submenu(bar, "ASpravka", QStringLiteral("&Справка"));
+    bar->addMenu(helpMenu);
+    QAction* helpAction = item(helpMenu, "AHelp", QStringLiteral("&Вызов справки"));
+    separator(helpMenu, "N5");
+    QAction* aboutAction = item(helpMenu, "AAbout", QStringLiteral("&О программе..."));
 
     // The check marks are the settings themselves: nothing else keeps the level or the sound.
     // A click flips the sound's mark and the radio group keeps exactly one level checked, so
     // these three items need no handler of their own.
-    auto* level = new QActionGroup(this);
-    level->setExclusive(true);
-    for (QAction* radio : {ALow, AHigh}) {
+    auto* levels = new QActionGroup(this);
+    levels->setExclusive(true);
+    for (QAction* radio : {lowLevelAction_, highLevelAction_}) {
         radio->setCheckable(true);
-        level->addAction(radio);
+        levels->addAction(radio);
     }
-    ALow->setChecked(true);
-    ASound->setCheckable(true);
-    ASound->setChecked(true);
+    lowLevelAction_->setChecked(true);
+    soundAction_->setCheckable(true);
+    soundAction_->setChecked(true);
 
-    connect(ANew, &QAction::triggered, this, &TFrmA::ANewClick);
-    connect(AResults, &QAction::triggered, this, &TFrmA::AResultsClick);
-    connect(ARub, &QAction::triggered, this, &TFrmA::ARubClick);
-    connect(AExit, &QAction::triggered, this, &TFrmA::AExitClick);
-    connect(AHelp, &QAction::triggered, this, &TFrmA::AHelpClick);
-    connect(AAbout, &QAction::triggered, this, &TFrmA::AAboutClick);
+    connect(newGameAction, &QAction::triggered, this, &MainWindow::newGame);
+    connect(statisticsAction, &QAction::triggered, this, &MainWindow::showStatistics);
+    connect(backAction, &QAction::triggered, this, &MainWindow::chooseBack);
+    connect(exitAction, &QAction::triggered, this, &MainWindow::close);
+    connect(helpAction, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
-void TFrmA::ANewClick()
+void MainWindow::newGame()
 {
-    for (auto* hands : {&gamers_, &johns_, &harrys_})
-        for (ImageControl* image : *hands)
-            image->show();
-    NewGame(); // which empties the table list along with the cells
+    for (const auto* cards : {&handCards_, &johnBacks_, &harryBacks_})
+        for (ImageControl* card : *cards)
+            card->show();
+    dealNewGame(); // which empties the table list along with the cells
 }
 
-void TFrmA::AExitClick()
+void MainWindow::showStatistics()
 {
-    close();
+    if (statisticsWindow_)
+        statisticsWindow_->exec();
 }
 
-void TFrmA::AResultsClick()
+void MainWindow::chooseBack()
 {
-    if (FrmD)
-        FrmD->exec();
+    if (backChooser_)
+        backChooser_->exec();
 }
 
-void TFrmA::ARubClick()
+void MainWindow::showAbout()
 {
-    if (FrmC)
-        FrmC->exec();
+    if (aboutBox_)
+        aboutBox_->exec();
 }
 
-void TFrmA::AAboutClick()
+void MainWindow::showHelp()
 {
-    if (FrmB)
-        FrmB->exec();
-}
-
-void TFrmA::AHelpClick()
-{
-    if (!help_)
-        help_ = new HelpViewer(this);
-    help_->ShowFile(platform::FindGameFile(HelpViewer::FileName));
+    if (!helpViewer_)
+        helpViewer_ = new HelpViewer(this);
+    helpViewer_->showFile(platform::findGameFile(HelpViewer::FileName));
 }
 
 } // namespace window

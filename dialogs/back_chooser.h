@@ -6,11 +6,11 @@ namespace dialogs
 {
 
 // The card-back chooser: eight designs for the computers' cards.
-class TFrmC : public QDialog
+class BackChooser : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TFrmC(QWidget* owner);
+    explicit BackChooser(QWidget* owner);
 };
 
 } // namespace dialogs

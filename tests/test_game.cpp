@@ -1,35 +1,111 @@
-#include "core_fixtures.h"
+// The rules with no window: the deck and the deal, and where a card may be laid.
+#include "card_text.h"
 #include "game/legality.h"
 
 #include <QTest>
 
 using namespace game;
-using namespace fixtures;
+using namespace cardtext;
 
 namespace
 {
 
-bool HasSomeCell(const Table& table, const Card& card)
+bool hasSomeCell(const Table& table, const Card& card)
 {
     for (int cell = 1; cell <= TableCells; ++cell)
-        if (CanLayAt(table, card, cell))
+        if (canLayAt(table, card, cell))
             return true;
     return false;
 }
 
+QStringList dealtHands(const Game& game)
+{
+    QStringList hands;
+    for (Player player : Players)
+        hands << presentNames(game.hand(player)).join(u' ');
+    return hands;
+}
+
 } // namespace
 
-class TestLegality : public QObject
+class TestGame : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // The deck is always built in this order, each card with the picture of its own name.
+    void masterDeckPairsEveryCardWithItsPicture()
+    {
+        const QStringList expected =
+            QStringLiteral(
+                "K_che:Kc 10_bub:10b 9_pik:9p 6_pik:6p Q_kre:Qk A_che:Ac A_bub:Ab A_pik:Ap "
+                "J_che:Jc "
+                "7_kre:7k 8_bub:8b 7_pik:7p 10_che:10c K_bub:Kb Q_pik:Qp 8_pik:8p J_bub:Jb "
+                "J_kre:Jk "
+                "K_kre:Kk Q_che:Qc 9_bub:9b 6_kre:6k K_pik:Kp Q_bub:Qb A_kre:Ak 8_che:8c 7_bub:7b "
+                "J_pik:Jp 6_bub:6b 8_kre:8k 9_che:9c 9_kre:9k 10_pik:10p 6_che:6c 7_che:7c "
+                "10_kre:10k")
+                .split(u' ');
+        QStringList asked;
+        const MasterDeck deck([&asked](const QString& name) {
+            asked << name;
+            QImage picture(1, 1, QImage::Format_RGB32);
+            picture.setText(QStringLiteral("name"), name);
+            return picture;
+        });
+        QStringList built;
+        for (const Card& card : deck.cards())
+            built << card.face->text(QStringLiteral("name")) + u':' + cardName(card);
+        QCOMPARE(built, expected);
+        QCOMPARE(asked.size(), DeckCards);
+    }
+
+    // The same seed deals the same games: the human's hand first, then John's, then Harry's,
+    // each card drawn from what is left of the deck in its order.
+    void dealsFollowTheSeed()
+    {
+        Game game(blankDeck(), 1);
+        game.newGame();
+        QCOMPARE(dealtHands(game), QStringList({"8p 10k 8c 6c Kc Qk 8b Ac Jc 6p Qp Ab",
+                                                "Kk Jk 7b 10p 6k 9c Qc Jb 7p 9k 10c 10b",
+                                                "Qb Jp 8k Kp Ap 7c 7k 6b Kb 9p Ak 9b"}));
+        game.newGame();
+        QCOMPARE(dealtHands(game), QStringList({"Qc Ap Ak 8b 7p Ac 6b 9c Qp Kc 10b Jp",
+                                                "Kp 10k Qb 7b Kb 10c Jk 8k 7k Qk 6p Kk",
+                                                "6c Ab 8p 6k 9p 9k 7c Jc 9b 8c Jb 10p"}));
+    }
+
+    void everyDealHoldsTheWholeDeckOnce()
+    {
+        const auto master = blankDeck();
+        QStringList full = presentNames(master->cards());
+        full.sort();
+        constexpr std::uint32_t Seeds = 50;
+        for (std::uint32_t seed = 0; seed < Seeds; ++seed) {
+            Game game(master, seed);
+            game.newGame();
+            QStringList cards = dealtHands(game).join(u' ').split(u' ');
+            cards.sort();
+            QCOMPARE(cards, full);
+            QVERIFY(presentNames(game.table()).isEmpty());
+            QVERIFY(game.computersMoving());
+            QCOMPARE(game.nextComputer(), Player::John);
+        }
+    }
+
+    void handsWithOnlyPlayedSlotsHoldNoCards()
+    {
+        QVERIFY(!hasCards(Hand{}));
+        QVERIFY(!hasCards(parseHand(QStringLiteral("~9b ~Ac ~6p ~10k ~Jb ~Qc ~Kp ~7k ~8b ~Ab"))));
+        QVERIFY(hasCards(parseHand(QStringLiteral("~9b . . . . . . . . . . 7p"))));
+    }
+
     void cellsOffTheTableAreOccupied()
     {
         const Table empty;
         for (int cell : {-1, 0, TableCells + 1, 255})
-            QVERIFY(!CellIsEmpty(empty, cell));
+            QVERIFY(!cellIsEmpty(empty, cell));
         for (int cell : {1, TableCells})
-            QVERIFY(CellIsEmpty(empty, cell));
+            QVERIFY(cellIsEmpty(empty, cell));
     }
 
     void canLayAt_data()
@@ -75,7 +151,7 @@ private Q_SLOTS:
         QFETCH(QString, card);
         QFETCH(int, cell);
         QFETCH(bool, accepted);
-        QCOMPARE(CanLayAt(ParseTable(table), ParseCard(card), cell), accepted);
+        QCOMPARE(game::canLayAt(parseTable(table), parseCard(card), cell), accepted);
     }
 
     void playable_data()
@@ -103,14 +179,14 @@ private Q_SLOTS:
         QFETCH(QString, table);
         QFETCH(QString, hand);
         QFETCH(bool, playable);
-        const Table down = ParseTable(table);
-        const Hand held = ParseHand(hand);
-        QCOMPARE(GamerHasLegalCard(held, down), playable);
+        const Table down = parseTable(table);
+        const Hand held = parseHand(hand);
+        QCOMPARE(hasPlayableCard(held, down), playable);
         // The quick test agrees with trying every cell.
         for (const Card& card : held)
-            QCOMPARE(CardIsPlayable(down, card), HasSomeCell(down, card));
+            QCOMPARE(isPlayable(down, card), hasSomeCell(down, card));
     }
 };
 
-QTEST_GUILESS_MAIN(TestLegality)
-#include "test_legality.moc"
+QTEST_GUILESS_MAIN(TestGame)
+#include "test_game.moc"

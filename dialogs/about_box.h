@@ -6,11 +6,11 @@ namespace dialogs
 {
 
 // The about box: the program's name and version.
-class TFrmB : public QDialog
+class AboutBox : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TFrmB(QWidget* owner);
+    explicit AboutBox(QWidget* owner);
 };
 
 } // namespace dialogs

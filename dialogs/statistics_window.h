@@ -6,11 +6,11 @@ namespace dialogs
 {
 
 // The statistics window: games, first places and the points pie.
-class TFrmD : public QDialog
+class StatisticsWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TFrmD(QWidget* owner);
+    explicit StatisticsWindow(QWidget* owner);
 };
 
 } // namespace dialogs

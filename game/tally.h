@@ -1,0 +1,30 @@
+#pragma once
+
+#include "game/player.h"
+
+#include <cstdint>
+
+namespace game
+{
+
+// The running tally kept between runs: each player's points and first places, and the number
+// of games in which somebody finished first.
+struct Tally {
+    std::int32_t humanPoints = 0;
+    std::int32_t johnPoints = 0;
+    std::int32_t harryPoints = 0;
+    std::int32_t gamesPlayed = 0;
+    std::int32_t humanFirstPlaces = 0;
+    std::int32_t johnFirstPlaces = 0;
+    std::int32_t harryFirstPlaces = 0;
+
+    bool operator==(const Tally&) const = default;
+};
+
+inline constexpr std::int32_t FirstPlacePoints = 2;
+inline constexpr std::int32_t SecondPlacePoints = 1;
+
+// Credits a player who has just emptied the hand, by how many others still hold cards.
+void creditFinish(Tally& tally, Player player, int othersHoldingCards);
+
+} // namespace game

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "game/game.h"
+#include "opponents/choice.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+class QAction;
+class QDialog;
+class QFrame;
+class QMimeData;
+
+namespace platform
+{
+class Sound;
+}
+
+namespace window
+{
+
+class ImageControl;
+class HelpViewer;
+
+// The main window: the green table with its 36 cells, the human's hand along the bottom and
+// the computers' backs at the sides. It owns the state of play and turns the player's mouse,
+// keys and menu into calls on it, and its results into pictures, sound and the one timer on
+// which the computers move.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    MainWindow(platform::Sound& sound, std::uint32_t seed);
+    ~MainWindow() override;
+
+    // The dialogs are made after the main window; it only shows them.
+    void setDialogs(QDialog* about, QDialog* backChooser, QDialog* statistics);
+
+    // The state of play behind the pictures, for tests and tools that must see what a player
+    // cannot: the computers' hands and the table list.
+    const game::Game& game() const { return game_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildTable();
+    void buildMenu();
+
+    // Deals a fresh game onto the table and starts the computers' timer.
+    void dealNewGame();
+    // The menu's new game: every card shown again, then a fresh deal.
+    void newGame();
+    void showStatistics();
+    void chooseBack();
+    void showHelp();
+    void showAbout();
+
+    void playComputerTick();
+    // The hand pointer marks a card that has a place on the table.
+    void updateHandCursor(ImageControl* card);
+    void startDragIfPlayable(ImageControl* card);
+    // The hand slot of the card dragged from `source`, or 0 when the drag is not one of this
+    // window's hand cards, named as it says.
+    int draggedSlot(const QObject* source, const QMimeData& data) const;
+    bool acceptsDrop(const ImageControl& cell, const QObject* source, const QMimeData& data) const;
+    // Lays the dragged card if the cell accepts it; returns whether it did.
+    bool layDroppedCard(const ImageControl& cell, const QObject* source, const QMimeData& data);
+    void passIfNothingFits();
+    void layOutPanels();
+
+    opponents::Level level() const;
+    // Follows the computers' phase of the game with the one real timer; a running timer is
+    // never restarted, so a tick already under way keeps its time.
+    void syncTimer();
+    void playLayingSound();
+
+    ImageControl* cell(int n) const { return cells_.at(static_cast<std::size_t>(n - 1)); }
+    ImageControl* handCard(int slot) const
+    {
+        return handCards_.at(static_cast<std::size_t>(slot - 1));
+    }
+
+    platform::Sound& sound_;
+    std::shared_ptr<const game::MasterDeck> masterDeck_;
+    game::Game game_;
+    QTimer moveTimer_;
+
+    QString leftBackName_ = QStringLiteral("RubL1");
+    QString rightBackName_ = QStringLiteral("RubR1");
+    QImage emptyCellPicture_;
+    QImage leftBack_;
+    QImage rightBack_;
+
+    QFrame* felt_ = nullptr;
+    QWidget* cellGrid_ = nullptr;
+    QWidget* handRow_ = nullptr;
+    QWidget* johnColumn_ = nullptr;
+    QWidget* harryColumn_ = nullptr;
+    std::array<ImageControl*, game::TableCells> cells_{};
+    std::array<ImageControl*, game::HandSlots> handCards_{};
+    std::array<ImageControl*, game::HandSlots> johnBacks_{};
+    std::array<ImageControl*, game::HandSlots> harryBacks_{};
+
+    QAction* lowLevelAction_ = nullptr;
+    QAction* highLevelAction_ = nullptr;
+    QAction* soundAction_ = nullptr;
+
+    QDialog* aboutBox_ = nullptr;
+    QDialog* backChooser_ = nullptr;
+    QDialog* statisticsWindow_ = nullptr;
+    HelpViewer* helpViewer_ = nullptr;
+};
+
+} // namespace window
