@@ -1,6 +1,7 @@
 #include "assets/pictures.h"
 
 #include <QFile>
+#include <QSet>
 #include <QTest>
 #include <QtEndian>
 
@@ -19,9 +20,19 @@ QStringList faceNames()
     return names;
 }
 
-QString backName(char side, int design)
+// The back pictures come in sets of eight designs: "RubL", "RubR" and "Design".
+QString backName(const QString& set, int design)
 {
-    return QStringLiteral("Rub%1%2").arg(QLatin1Char(side)).arg(design);
+    return set + QString::number(design);
+}
+
+QSet<QRgb> coloursOf(const QImage& picture)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            colours.insert(picture.pixel(x, y));
+    return colours;
 }
 
 // The standard 16-colour palette in its usual index order.
@@ -35,6 +46,8 @@ const QRgb White = qRgb(255, 255, 255);
 const QRgb Black = qRgb(0, 0, 0);
 const QRgb TableGreen = qRgb(0, 128, 0);
 const QPoint Probe(4, 1); // the pixel that tells a card from an empty place
+// A back's black edge, white margin and the frame line of its field, from each corner in.
+constexpr int BackBorder = 4;
 
 // Fields of the BMP file headers.
 constexpr int BitCountOffset = 28;
@@ -50,6 +63,13 @@ constexpr double ShortestHeardSeconds = 0.2;
 class TestPictures : public QObject
 {
     Q_OBJECT
+    static void designs()
+    {
+        QTest::addColumn<int>("design");
+        for (int design = 1; design <= assets::BackDesigns; ++design)
+            QTest::addRow("%d", design) << design;
+    }
+
 private Q_SLOTS:
     void storedAsFourBitBmp_data()
     {
@@ -59,10 +79,13 @@ private Q_SLOTS:
         for (const QString& name : faceNames())
             QTest::newRow(qPrintable(name)) << name << face;
         QTest::newRow("NONE") << "NONE" << face;
-        for (int design = 1; design <= assets::BackDesigns; ++design)
-            for (char side : {'L', 'R'})
-                QTest::newRow(qPrintable(backName(side, design)))
-                    << backName(side, design) << QSize(assets::BackWidth, assets::BackHeight);
+        for (int design = 1; design <= assets::BackDesigns; ++design) {
+            for (const char* set : {"RubL", "RubR"})
+                QTest::newRow(qPrintable(backName(set, design)))
+                    << backName(set, design) << QSize(assets::BackWidth, assets::BackHeight);
+            QTest::newRow(qPrintable(backName("Design", design)))
+                << backName("Design", design) << face;
+        }
         QTest::newRow("MAINICON") << "MAINICON" << QSize(assets::IconSize, assets::IconSize);
     }
 
@@ -110,28 +133,52 @@ private Q_SLOTS:
         QCOMPARE(none.pixel(0, 0), Black);
     }
 
-    void rightBackMirrorsLeft_data()
-    {
-        QTest::addColumn<int>("design");
-        for (int design = 1; design <= assets::BackDesigns; ++design)
-            QTest::addRow("%d", design) << design;
-    }
+    void rightBackMirrorsLeft_data() { designs(); }
 
     void rightBackMirrorsLeft()
     {
         QFETCH(int, design);
-        const QImage left = assets::LoadPicture(backName('L', design));
-        const QImage right = assets::LoadPicture(backName('R', design));
+        const QImage left = assets::LoadPicture(backName("RubL", design));
+        const QImage right = assets::LoadPicture(backName("RubR", design));
         QVERIFY(!left.isNull());
         QCOMPARE(right, left.mirrored(true, false));
     }
 
+    void fullSizeDesignMatchesLeftBack_data() { designs(); }
+
+    // The chooser shows design d at full card size; picking it puts "RubL"d on the table, so
+    // the two must be the same design: the same colours, the same frame and margins.
+    void fullSizeDesignMatchesLeftBack()
+    {
+        QFETCH(int, design);
+        const QImage left = assets::LoadPicture(backName("RubL", design));
+        const QImage full = assets::LoadPicture(backName("Design", design));
+        QCOMPARE(coloursOf(full), coloursOf(left));
+        const QSize corner(BackBorder, BackBorder);
+        for (const QPoint& from : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+            const auto cornerOf = [&](const QImage& back) {
+                const QPoint at((back.width() - BackBorder) * from.x(),
+                                (back.height() - BackBorder) * from.y());
+                return back.copy(QRect(at, corner));
+            };
+            QCOMPARE(cornerOf(full), cornerOf(left));
+        }
+    }
+
+    void backDesignsDiffer_data()
+    {
+        QTest::addColumn<QString>("set");
+        QTest::newRow("left column") << "RubL";
+        QTest::newRow("full size") << "Design";
+    }
+
     void backDesignsDiffer()
     {
+        QFETCH(QString, set);
         for (int a = 1; a <= assets::BackDesigns; ++a)
             for (int b = a + 1; b <= assets::BackDesigns; ++b)
-                QVERIFY2(assets::LoadPicture(backName('L', a)) !=
-                             assets::LoadPicture(backName('L', b)),
+                QVERIFY2(assets::LoadPicture(backName(set, a)) !=
+                             assets::LoadPicture(backName(set, b)),
                          qPrintable(QStringLiteral("designs %1 and %2").arg(a).arg(b)));
     }
 

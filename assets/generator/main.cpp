@@ -1,5 +1,6 @@
 // Draws every picture of the game and records the laying sound.
 // Usage: tavlen-artwork <picture folder> <sound file>
+#include "../pictures.h"
 #include "backs.h"
 #include "faces.h"
 #include "palette.h"
@@ -47,10 +48,12 @@ int main(int argc, char** argv)
                            QString::fromLatin1(suit.word));
     ok &= save(artwork::DrawNone(), dir, QStringLiteral("NONE"));
     ok &= save(artwork::DrawIcon(), dir, QStringLiteral("MAINICON"));
-    for (int design = 1; design <= 8; ++design) {
-        const QImage left = artwork::DrawBack(design);
+    for (int design = 1; design <= assets::BackDesigns; ++design) {
+        const QImage left = artwork::DrawBack(design, QSize(assets::BackWidth, assets::BackHeight));
         ok &= save(left, dir, QStringLiteral("RUBL%1").arg(design));
         ok &= save(left.mirrored(true, false), dir, QStringLiteral("RUBR%1").arg(design));
+        ok &= save(artwork::DrawBack(design, QSize(assets::FaceWidth, assets::FaceHeight)), dir,
+                   QStringLiteral("DESIGN%1").arg(design));
     }
     QFile wav(QString::fromLocal8Bit(argv[2]));
     ok &= wav.open(QIODevice::WriteOnly) && wav.write(artwork::LayingSound()) >= 0;
