@@ -3,7 +3,6 @@
 #include "../pictures.h"
 #include "palette.h"
 #include "raster.h"
-#include "suits.h"
 
 #include <QTransform>
 #include <array>
@@ -36,19 +35,6 @@ QPainterPath fieldShape(const QRect& field)
 int wrap(int value, int period)
 {
     return ((value % period) + period) % period;
-}
-
-// 1: a white lattice on blue, with a light dot in every cell.
-Brush lattice()
-{
-    constexpr int Step = 6;
-    return [](int x, int y) {
-        const int rising = wrap(x + y, Step);
-        const int falling = wrap(x - y, Step);
-        if (rising == 0 || falling == 0)
-            return White;
-        return rising == Step / 2 && falling == Step / 2 ? Aqua : Blue;
-    };
 }
 
 // 2: red gingham.
@@ -180,6 +166,18 @@ void sunburst(QImage& back, const QRect& field)
 
 } // namespace
 
+// 1: a white lattice on blue, with a light dot in every cell.
+Brush Lattice()
+{
+    return [](int x, int y) {
+        const int rising = wrap(x + y, LatticeStep);
+        const int falling = wrap(x - y, LatticeStep);
+        if (rising == 0 || falling == 0)
+            return White;
+        return rising == LatticeStep / 2 && falling == LatticeStep / 2 ? Aqua : Blue;
+    };
+}
+
 QImage DrawBack(int design, QSize size)
 {
     QImage back(size, QImage::Format_RGB32);
@@ -189,7 +187,7 @@ QImage DrawBack(int design, QSize size)
     const QPainterPath shape = fieldShape(field);
     switch (design) {
     case 1:
-        Fill(back, shape, lattice());
+        Fill(back, shape, Lattice());
         break;
     case 2:
         Fill(back, shape, gingham());
@@ -230,26 +228,6 @@ QImage DrawNone()
     });
     Frame(none, none.rect());
     return none;
-}
-
-// Two cards fanned out on the table: a blue back behind, the ace of hearts in front.
-QImage DrawIcon()
-{
-    QImage icon(assets::IconSize, assets::IconSize, QImage::Format_RGB32);
-    icon.fill(Green);
-    // Tilts whose cosine and sine are 24/25 and 7/25, so no trigonometry enters the picture.
-    constexpr double Cos = 24.0 / 25;
-    constexpr double Sin = 7.0 / 25;
-    const QPainterPath card = Rect(-8, -11, 16, 22);
-    const QTransform back =
-        QTransform(Cos, -Sin, Sin, Cos, 0, 0) * QTransform::fromTranslate(12, 16);
-    const QTransform front =
-        QTransform(Cos, Sin, -Sin, Cos, 0, 0) * QTransform::fromTranslate(19, 16);
-    FillOutlined(icon, back.map(card), Solid(White));
-    Fill(icon, back.map(Rect(-6, -9, 12, 18)), lattice());
-    FillOutlined(icon, front.map(card), Solid(White));
-    Fill(icon, front.map(SuitSign('c', QRectF(-5, -5, 10, 10))), Solid(Red));
-    return icon;
 }
 
 } // namespace artwork

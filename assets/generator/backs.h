@@ -1,5 +1,7 @@
 #pragma once
 
+#include "raster.h"
+
 #include <QImage>
 #include <QSize>
 
@@ -11,7 +13,10 @@ namespace artwork
 QImage DrawBack(int design, QSize size);
 // The empty table place, 71 x 96.
 QImage DrawNone();
-// The program icon, 32 x 32.
-QImage DrawIcon();
+
+// The pattern of design 1, which the back card of the icon wears too: white lines every
+// LatticeStep pixels along both diagonals, on blue.
+inline constexpr int LatticeStep = 6;
+Brush Lattice();
 
 } // namespace artwork
