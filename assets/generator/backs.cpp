@@ -67,18 +67,24 @@ Brush waves()
     };
 }
 
-// 5: harlequin diamonds, purple and fuchsia, with dark seams.
-Brush harlequin()
+// 5: harlequin diamonds, purple and fuchsia, with dark seams; one diamond sits in the middle
+// of the field, so the pattern is cut alike at both sides.
+Brush harlequin(QPoint middle)
 {
     constexpr int Across = 3;
     constexpr int Down = 2;
-    constexpr int Size = 24;
-    return [](int x, int y) {
-        const int rising = Across * x + Down * y;
-        const int falling = Across * x - Down * y + Size * Size;
-        if (wrap(rising, Size) < Down || wrap(falling, Size) < Down)
+    constexpr int Size = 36;
+    // Keeps both sums positive, so that dividing by Size counts the diamonds truly.
+    constexpr int Positive = Size * Size;
+    return [middle](int x, int y) {
+        const int dx = Across * (x - middle.x());
+        const int dy = Down * (y - middle.y());
+        const int rising = dx + dy + Size / 2 + Positive;
+        const int falling = dx - dy + Size / 2 + Positive;
+        // A seam as wide as one step across, so that it is unbroken in every row.
+        if (rising % Size < Across || falling % Size < Across)
             return Black;
-        return (rising / Size + falling / Size) % 2 == 0 ? Purple : Fuchsia;
+        return (rising / Size + falling / Size) % 2 == 0 ? Fuchsia : Purple;
     };
 }
 
@@ -199,7 +205,7 @@ QImage DrawBack(int design, QSize size)
         rosette(back, field);
         break;
     case 5:
-        Fill(back, shape, harlequin());
+        Fill(back, shape, harlequin(field.center()));
         break;
     case 6:
         Fill(back, shape, tartan());
