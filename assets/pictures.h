@@ -4,7 +4,8 @@
 #include <QString>
 
 // The game's pictures live in the program itself: 36 faces ("6_bub" .. "A_pik"), the empty
-// place "NONE", the backs "RubL1".."RubL8" and their mirrors "RubR1".."RubR8", and "MAINICON".
+// place "NONE", the backs "RubL1".."RubL8" and their mirrors "RubR1".."RubR8", the same eight
+// designs at full card size for the back chooser, "Design1".."Design8", and "MAINICON".
 namespace assets
 {
 

@@ -1,8 +1,11 @@
 #include "assets/pictures.h"
 
 #include <QFile>
+#include <QPainter>
+#include <QSet>
 #include <QTest>
 #include <QtEndian>
+#include <cstdlib>
 
 namespace
 {
@@ -19,9 +22,19 @@ QStringList faceNames()
     return names;
 }
 
-QString backName(char side, int design)
+// The back pictures come in sets of eight designs: "RubL", "RubR" and "Design".
+QString backName(const QString& set, int design)
 {
-    return QStringLiteral("Rub%1%2").arg(QLatin1Char(side)).arg(design);
+    return set + QString::number(design);
+}
+
+QSet<QRgb> coloursOf(const QImage& picture)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            colours.insert(picture.pixel(x, y));
+    return colours;
 }
 
 // The standard 16-colour palette in its usual index order.
@@ -35,6 +48,29 @@ const QRgb White = qRgb(255, 255, 255);
 const QRgb Black = qRgb(0, 0, 0);
 const QRgb TableGreen = qRgb(0, 128, 0);
 const QPoint Probe(4, 1); // the pixel that tells a card from an empty place
+// A back's black edge, white margin and the frame line of its field, from each corner in.
+constexpr int BackBorder = 4;
+
+// The desktop icons are drawn afresh at each size, so they only resemble the 32 x 32 one: laid
+// on the cloth and shrunk to its size they differ from it by about an eighth on average, where
+// the same picture turned over differs by nearly a quarter.
+constexpr double IconLikeness = 0.18;
+
+// The mean difference of two pictures of one size, 0 for equal and 1 for black against white.
+double meanDifference(const QImage& a, const QImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    constexpr double Channels = 3;
+    constexpr double Full = 255;
+    return sum / (Channels * Full * a.width() * a.height());
+}
 
 // Fields of the BMP file headers.
 constexpr int BitCountOffset = 28;
@@ -50,6 +86,13 @@ constexpr double ShortestHeardSeconds = 0.2;
 class TestPictures : public QObject
 {
     Q_OBJECT
+    static void designs()
+    {
+        QTest::addColumn<int>("design");
+        for (int design = 1; design <= assets::BackDesigns; ++design)
+            QTest::addRow("%d", design) << design;
+    }
+
 private Q_SLOTS:
     void storedAsFourBitBmp_data()
     {
@@ -59,10 +102,13 @@ private Q_SLOTS:
         for (const QString& name : faceNames())
             QTest::newRow(qPrintable(name)) << name << face;
         QTest::newRow("NONE") << "NONE" << face;
-        for (int design = 1; design <= assets::BackDesigns; ++design)
-            for (char side : {'L', 'R'})
-                QTest::newRow(qPrintable(backName(side, design)))
-                    << backName(side, design) << QSize(assets::BackWidth, assets::BackHeight);
+        for (int design = 1; design <= assets::BackDesigns; ++design) {
+            for (const char* set : {"RubL", "RubR"})
+                QTest::newRow(qPrintable(backName(set, design)))
+                    << backName(set, design) << QSize(assets::BackWidth, assets::BackHeight);
+            QTest::newRow(qPrintable(backName("Design", design)))
+                << backName("Design", design) << face;
+        }
         QTest::newRow("MAINICON") << "MAINICON" << QSize(assets::IconSize, assets::IconSize);
     }
 
@@ -110,28 +156,52 @@ private Q_SLOTS:
         QCOMPARE(none.pixel(0, 0), Black);
     }
 
-    void rightBackMirrorsLeft_data()
-    {
-        QTest::addColumn<int>("design");
-        for (int design = 1; design <= assets::BackDesigns; ++design)
-            QTest::addRow("%d", design) << design;
-    }
+    void rightBackMirrorsLeft_data() { designs(); }
 
     void rightBackMirrorsLeft()
     {
         QFETCH(int, design);
-        const QImage left = assets::loadPicture(backName('L', design));
-        const QImage right = assets::loadPicture(backName('R', design));
+        const QImage left = assets::loadPicture(backName("RubL", design));
+        const QImage right = assets::loadPicture(backName("RubR", design));
         QVERIFY(!left.isNull());
         QCOMPARE(right, left.mirrored(true, false));
     }
 
+    void fullSizeDesignMatchesLeftBack_data() { designs(); }
+
+    // The chooser shows design d at full card size; picking it puts "RubL"d on the table, so
+    // the two must be the same design: the same colours, the same frame and margins.
+    void fullSizeDesignMatchesLeftBack()
+    {
+        QFETCH(int, design);
+        const QImage left = assets::loadPicture(backName("RubL", design));
+        const QImage full = assets::loadPicture(backName("Design", design));
+        QCOMPARE(coloursOf(full), coloursOf(left));
+        const QSize corner(BackBorder, BackBorder);
+        for (const QPoint& from : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+            const auto cornerOf = [&](const QImage& back) {
+                const QPoint at((back.width() - BackBorder) * from.x(),
+                                (back.height() - BackBorder) * from.y());
+                return back.copy(QRect(at, corner));
+            };
+            QCOMPARE(cornerOf(full), cornerOf(left));
+        }
+    }
+
+    void backDesignsDiffer_data()
+    {
+        QTest::addColumn<QString>("set");
+        QTest::newRow("left column") << "RubL";
+        QTest::newRow("full size") << "Design";
+    }
+
     void backDesignsDiffer()
     {
+        QFETCH(QString, set);
         for (int a = 1; a <= assets::BackDesigns; ++a)
             for (int b = a + 1; b <= assets::BackDesigns; ++b)
-                QVERIFY2(assets::loadPicture(backName('L', a)) !=
-                             assets::loadPicture(backName('L', b)),
+                QVERIFY2(assets::loadPicture(backName(set, a)) !=
+                             assets::loadPicture(backName(set, b)),
                          qPrintable(QStringLiteral("designs %1 and %2").arg(a).arg(b)));
     }
 
@@ -172,6 +242,31 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         QVERIFY(assets::loadPicture(name).isNull());
+    }
+
+    void desktopIconsAreTheIconAtTheirSizes_data()
+    {
+        QTest::addColumn<int>("size");
+        for (int size : {32, 48, 64, 128, 256})
+            QTest::addRow("%d", size) << size;
+    }
+
+    void desktopIconsAreTheIconAtTheirSizes()
+    {
+        QFETCH(int, size);
+        const QImage icon(QStringLiteral("icons/hicolor/%1x%1/apps/tavlen.png").arg(size));
+        QCOMPARE(icon.size(), QSize(size, size));
+        QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+
+        QImage onCloth(icon.size(), QImage::Format_RGB32);
+        onCloth.fill(TableGreen);
+        QPainter(&onCloth).drawImage(0, 0, icon);
+        const QImage small = onCloth.scaled(assets::IconSize, assets::IconSize,
+                                            Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double difference =
+            meanDifference(small, assets::loadPicture(QStringLiteral("MAINICON")));
+        QVERIFY2(difference < IconLikeness, qPrintable(QString::number(difference)));
     }
 
     // A clip much shorter than a tenth of a second is not heard at all.

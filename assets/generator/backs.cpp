@@ -3,7 +3,6 @@
 #include "../pictures.h"
 #include "palette.h"
 #include "raster.h"
-#include "suits.h"
 
 #include <QTransform>
 #include <array>
@@ -20,32 +19,22 @@ namespace
 using namespace colour;
 
 // Every back: a black edge, a white margin, and the design's field inside its own frame line.
+// A bigger back has a bigger field with the same margin; the patterns keep their scale.
 constexpr int BackMargin = 3;
-constexpr QRect Field(BackMargin, BackMargin, assets::BackWidth - 2 * BackMargin,
-                      assets::BackHeight - 2 * BackMargin);
-constexpr QPointF FieldCentre(Field.x() + Field.width() / 2.0, Field.y() + Field.height() / 2.0);
 
-QPainterPath fieldShape()
+QRect fieldOf(const QImage& back)
 {
-    return Rect(Field.x(), Field.y(), Field.width(), Field.height());
+    return back.rect().adjusted(BackMargin, BackMargin, -BackMargin, -BackMargin);
+}
+
+QPainterPath fieldShape(const QRect& field)
+{
+    return Rect(field.x(), field.y(), field.width(), field.height());
 }
 
 int wrap(int value, int period)
 {
     return ((value % period) + period) % period;
-}
-
-// 1: a white lattice on blue, with a light dot in every cell.
-Brush lattice()
-{
-    constexpr int Step = 6;
-    return [](int x, int y) {
-        const int rising = wrap(x + y, Step);
-        const int falling = wrap(x - y, Step);
-        if (rising == 0 || falling == 0)
-            return White;
-        return rising == Step / 2 && falling == Step / 2 ? Aqua : Blue;
-    };
 }
 
 // 2: red gingham.
@@ -78,18 +67,24 @@ Brush waves()
     };
 }
 
-// 5: harlequin diamonds, purple and fuchsia, with dark seams.
-Brush harlequin()
+// 5: harlequin diamonds, purple and fuchsia, with dark seams; one diamond sits in the middle
+// of the field, so the pattern is cut alike at both sides.
+Brush harlequin(QPoint middle)
 {
     constexpr int Across = 3;
     constexpr int Down = 2;
-    constexpr int Size = 24;
-    return [](int x, int y) {
-        const int rising = Across * x + Down * y;
-        const int falling = Across * x - Down * y + Size * Size;
-        if (wrap(rising, Size) < Down || wrap(falling, Size) < Down)
+    constexpr int Size = 36;
+    // Keeps both sums positive, so that dividing by Size counts the diamonds truly.
+    constexpr int Positive = Size * Size;
+    return [middle](int x, int y) {
+        const int dx = Across * (x - middle.x());
+        const int dy = Down * (y - middle.y());
+        const int rising = dx + dy + Size / 2 + Positive;
+        const int falling = dx - dy + Size / 2 + Positive;
+        // A seam as wide as one step across, so that it is unbroken in every row.
+        if (rising % Size < Across || falling % Size < Across)
             return Black;
-        return (rising / Size + falling / Size) % 2 == 0 ? Purple : Fuchsia;
+        return (rising / Size + falling / Size) % 2 == 0 ? Fuchsia : Purple;
     };
 }
 
@@ -129,17 +124,18 @@ Brush scales()
 }
 
 // 4: a rosette of eight petals on a navy field sprinkled with stars.
-void rosette(QImage& back)
+void rosette(QImage& back, const QRect& field)
 {
     constexpr int StarStep = 6;
-    Fill(back, fieldShape(), [](int x, int y) {
+    Fill(back, fieldShape(field), [](int x, int y) {
         return wrap(x, StarStep) == 0 && wrap(y, StarStep) == 0 ? Yellow : Navy;
     });
     constexpr double RingRadius = 22;
     constexpr double PetalLength = 19;
     constexpr double PetalWidth = 8;
-    FillOutlined(back, Circle(FieldCentre, RingRadius), Solid(Blue));
-    FillOutlined(back, Circle(FieldCentre, RingRadius - 3), Solid(Navy));
+    const QPointF centre = QRectF(field).center();
+    FillOutlined(back, Circle(centre, RingRadius), Solid(Blue));
+    FillOutlined(back, Circle(centre, RingRadius - 3), Solid(Navy));
     const double diagonal = std::sqrt(0.5);
     const std::array<QTransform, 4> turns = {
         QTransform(), QTransform(0, 1, -1, 0, 0, 0),
@@ -147,19 +143,19 @@ void rosette(QImage& back)
         QTransform(diagonal, -diagonal, diagonal, diagonal, 0, 0)};
     const QPainterPath petal = Ellipse(-PetalLength, -PetalWidth / 2, 2 * PetalLength, PetalWidth);
     for (const QTransform& turn : turns)
-        FillOutlined(
-            back, (turn * QTransform::fromTranslate(FieldCentre.x(), FieldCentre.y())).map(petal),
-            Solid(Red));
-    FillOutlined(back, Circle(FieldCentre, 6), Solid(Yellow));
+        FillOutlined(back, (turn * QTransform::fromTranslate(centre.x(), centre.y())).map(petal),
+                     Solid(Red));
+    FillOutlined(back, Circle(centre, 6), Solid(Yellow));
 }
 
 // 7: a golden sunburst: rays from the centre of the field to every few pixels of its edge.
-void sunburst(QImage& back)
+void sunburst(QImage& back, const QRect& field)
 {
-    Fill(back, fieldShape(), Solid(Olive));
+    Fill(back, fieldShape(field), Solid(Olive));
     constexpr int RaySpacing = 6;
     std::vector<QPointF> edge;
-    const QRectF box(Field);
+    const QRectF box(field);
+    const QPointF centre = box.center();
     for (double x = box.left(); x < box.right(); x += RaySpacing)
         edge.emplace_back(x, box.top());
     for (double y = box.top(); y < box.bottom(); y += RaySpacing)
@@ -169,46 +165,59 @@ void sunburst(QImage& back)
     for (double y = box.bottom(); y > box.top(); y -= RaySpacing)
         edge.emplace_back(box.left(), y);
     for (std::size_t i = 0; i + 1 < edge.size(); i += 2)
-        Fill(back, Polygon({FieldCentre, edge[i], edge[i + 1]}), Solid(Yellow));
-    FillOutlined(back, Circle(FieldCentre, 9), Solid(Red));
-    FillOutlined(back, Circle(FieldCentre, 5), Solid(Yellow));
+        Fill(back, Polygon({centre, edge[i], edge[i + 1]}), Solid(Yellow));
+    FillOutlined(back, Circle(centre, 9), Solid(Red));
+    FillOutlined(back, Circle(centre, 5), Solid(Yellow));
 }
 
 } // namespace
 
-QImage DrawBack(int design)
+// 1: a white lattice on blue, with a light dot in every cell.
+Brush Lattice()
 {
-    QImage back(assets::BackWidth, assets::BackHeight, QImage::Format_RGB32);
+    return [](int x, int y) {
+        const int rising = wrap(x + y, LatticeStep);
+        const int falling = wrap(x - y, LatticeStep);
+        if (rising == 0 || falling == 0)
+            return White;
+        return rising == LatticeStep / 2 && falling == LatticeStep / 2 ? Aqua : Blue;
+    };
+}
+
+QImage DrawBack(int design, QSize size)
+{
+    QImage back(size, QImage::Format_RGB32);
     back.fill(White);
     Frame(back, back.rect());
-    const QPainterPath field = fieldShape();
+    const QRect field = fieldOf(back);
+    const QPainterPath shape = fieldShape(field);
     switch (design) {
     case 1:
-        Fill(back, field, lattice());
+        Fill(back, shape, Lattice());
         break;
     case 2:
-        Fill(back, field, gingham());
+        Fill(back, shape, gingham());
         break;
     case 3:
-        Fill(back, field, waves());
+        Fill(back, shape, waves());
         break;
     case 4:
-        rosette(back);
+        rosette(back, field);
         break;
     case 5:
-        Fill(back, field, harlequin());
+        Fill(back, shape, harlequin(field.center()));
         break;
     case 6:
-        Fill(back, field, tartan());
+        Fill(back, shape, tartan());
         break;
     case 7:
-        sunburst(back);
+        sunburst(back, field);
         break;
     default:
-        Fill(back, field, scales());
+        Fill(back, shape, scales());
         break;
     }
-    Frame(back, Field);
+    Frame(back, field);
     return back;
 }
 
@@ -225,26 +234,6 @@ QImage DrawNone()
     });
     Frame(none, none.rect());
     return none;
-}
-
-// Two cards fanned out on the table: a blue back behind, the ace of hearts in front.
-QImage DrawIcon()
-{
-    QImage icon(assets::IconSize, assets::IconSize, QImage::Format_RGB32);
-    icon.fill(Green);
-    // Tilts whose cosine and sine are 24/25 and 7/25, so no trigonometry enters the picture.
-    constexpr double Cos = 24.0 / 25;
-    constexpr double Sin = 7.0 / 25;
-    const QPainterPath card = Rect(-8, -11, 16, 22);
-    const QTransform back =
-        QTransform(Cos, -Sin, Sin, Cos, 0, 0) * QTransform::fromTranslate(12, 16);
-    const QTransform front =
-        QTransform(Cos, Sin, -Sin, Cos, 0, 0) * QTransform::fromTranslate(19, 16);
-    FillOutlined(icon, back.map(card), Solid(White));
-    Fill(icon, back.map(Rect(-6, -9, 12, 18)), lattice());
-    FillOutlined(icon, front.map(card), Solid(White));
-    Fill(icon, front.map(SuitSign('c', QRectF(-5, -5, 10, 10))), Solid(Red));
-    return icon;
 }
 
 } // namespace artwork

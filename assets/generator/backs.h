@@ -1,15 +1,22 @@
 #pragma once
 
+#include "raster.h"
+
 #include <QImage>
+#include <QSize>
 
 namespace artwork
 {
 
-// Back design 1..8 for the left column, 62 x 71; the right column shows its mirror.
-QImage DrawBack(int design);
+// Back design 1..8 at `size`: 62 x 71 for the left column, whose mirror the right column
+// shows, and the card's full 71 x 96 for the chooser.
+QImage DrawBack(int design, QSize size);
 // The empty table place, 71 x 96.
 QImage DrawNone();
-// The program icon, 32 x 32.
-QImage DrawIcon();
+
+// The pattern of design 1, which the back card of the icon wears too: white lines every
+// LatticeStep pixels along both diagonals, on blue.
+inline constexpr int LatticeStep = 6;
+Brush Lattice();
 
 } // namespace artwork

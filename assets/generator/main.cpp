@@ -1,7 +1,10 @@
-// Draws every picture of the game and records the laying sound.
-// Usage: tavlen-artwork <picture folder> <sound file>
+// Draws every picture of the game and records the laying sound; given an icon folder, also
+// paints the desktop icons into it, laid out as the hicolor theme is: <N>x<N>/apps/tavlen.png.
+// Usage: tavlen-artwork <picture folder> <sound file> [icon folder]
+#include "../pictures.h"
 #include "backs.h"
 #include "faces.h"
+#include "icon.h"
 #include "palette.h"
 #include "sound.h"
 
@@ -20,20 +23,35 @@ struct SuitName {
 };
 const SuitName Suits[] = {{'b', "BUB"}, {'c', "CHE"}, {'k', "KRE"}, {'p', "PIK"}};
 
+bool complain(const QString& what)
+{
+    std::fprintf(stderr, "tavlen-artwork: cannot write %s\n", qPrintable(what));
+    return false;
+}
+
 bool save(const QImage& img, const QDir& dir, const QString& name)
 {
-    if (artwork::SavePicture(img, dir.filePath(name + QStringLiteral(".bmp"))))
-        return true;
-    std::fprintf(stderr, "tavlen-artwork: cannot write %s\n", qPrintable(name));
-    return false;
+    return artwork::SavePicture(img, dir.filePath(name + QStringLiteral(".bmp"))) || complain(name);
+}
+
+bool saveDesktopIcons(const QDir& theme)
+{
+    bool ok = true;
+    for (int size : artwork::DesktopIconSizes) {
+        const QString folder = QStringLiteral("%1x%1/apps").arg(size);
+        const QString path = theme.filePath(folder + QStringLiteral("/tavlen.png"));
+        ok &= (theme.mkpath(folder) && artwork::DrawDesktopIcon(size).save(path, "png")) ||
+              complain(path);
+    }
+    return ok;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: tavlen-artwork <picture folder> <sound file>\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: tavlen-artwork <picture folder> <sound file> [icon folder]\n");
         return 2;
     }
     QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -47,12 +65,16 @@ int main(int argc, char** argv)
                            QString::fromLatin1(suit.word));
     ok &= save(artwork::DrawNone(), dir, QStringLiteral("NONE"));
     ok &= save(artwork::DrawIcon(), dir, QStringLiteral("MAINICON"));
-    for (int design = 1; design <= 8; ++design) {
-        const QImage left = artwork::DrawBack(design);
+    for (int design = 1; design <= assets::BackDesigns; ++design) {
+        const QImage left = artwork::DrawBack(design, QSize(assets::BackWidth, assets::BackHeight));
         ok &= save(left, dir, QStringLiteral("RUBL%1").arg(design));
         ok &= save(left.mirrored(true, false), dir, QStringLiteral("RUBR%1").arg(design));
+        ok &= save(artwork::DrawBack(design, QSize(assets::FaceWidth, assets::FaceHeight)), dir,
+                   QStringLiteral("DESIGN%1").arg(design));
     }
     QFile wav(QString::fromLocal8Bit(argv[2]));
     ok &= wav.open(QIODevice::WriteOnly) && wav.write(artwork::LayingSound()) >= 0;
+    if (argc == 4)
+        ok &= saveDesktopIcons(QDir(QString::fromLocal8Bit(argv[3])));
     return ok ? 0 : 1;
 }

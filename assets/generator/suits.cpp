@@ -32,6 +32,19 @@ constexpr double StemTop = 0.55;
 constexpr double StemFootHalfWidth = 0.2;
 constexpr double StemWaist = 0.9; // the stem flares out near the foot
 
+// Qt's path union flattens curves to within half a unit, which would leave the unit-square
+// signs as polygons; the parts are united at this many times their size instead.
+constexpr double UnionDetail = 1024;
+
+QPainterPath unite(std::initializer_list<QPainterPath> parts)
+{
+    const QTransform up = QTransform::fromScale(UnionDetail, UnionDetail);
+    QPainterPath whole;
+    for (const QPainterPath& part : parts)
+        whole = whole.united(up.map(part));
+    return up.inverted().map(whole);
+}
+
 // Where a line from `from` touches the circle, on its outer side (away from the middle).
 QPointF touchPoint(QPointF centre, double radius, QPointF from)
 {
@@ -51,10 +64,9 @@ QPainterPath heart()
     const QPointF left(Centre - LobeOffset, LobeHeight);
     const QPointF right(Centre + LobeOffset, LobeHeight);
     const QPointF tip(Centre, 1.0);
-    return Circle(left, LobeRadius)
-        .united(Circle(right, LobeRadius))
-        .united(Polygon({tip, touchPoint(left, LobeRadius, tip), QPointF(Centre, LobeHeight),
-                         touchPoint(right, LobeRadius, tip)}));
+    return unite({Circle(left, LobeRadius), Circle(right, LobeRadius),
+                  Polygon({tip, touchPoint(left, LobeRadius, tip), QPointF(Centre, LobeHeight),
+                           touchPoint(right, LobeRadius, tip)})});
 }
 
 // A flared stem from the middle of the sign down to its foot.
@@ -71,16 +83,16 @@ QPainterPath spade()
 {
     QTransform upsideDown;
     upsideDown.translate(0, SpadeBodyHeight).scale(1, -SpadeBodyHeight);
-    return upsideDown.map(heart()).united(stem());
+    return unite({upsideDown.map(heart()), stem()});
 }
 
 QPainterPath club()
 {
-    return Circle(QPointF(Centre, ClubTopLeaf), ClubLeafRadius)
-        .united(Circle(QPointF(Centre - ClubSideOffset, ClubSideLeaf), ClubLeafRadius))
-        .united(Circle(QPointF(Centre + ClubSideOffset, ClubSideLeaf), ClubLeafRadius))
-        .united(Circle(QPointF(Centre, ClubSideLeaf - ClubHeartRadius), ClubHeartRadius))
-        .united(stem());
+    return unite({Circle(QPointF(Centre, ClubTopLeaf), ClubLeafRadius),
+                  Circle(QPointF(Centre - ClubSideOffset, ClubSideLeaf), ClubLeafRadius),
+                  Circle(QPointF(Centre + ClubSideOffset, ClubSideLeaf), ClubLeafRadius),
+                  Circle(QPointF(Centre, ClubSideLeaf - ClubHeartRadius), ClubHeartRadius),
+                  stem()});
 }
 
 QPainterPath diamond()
