@@ -29,7 +29,7 @@ QRect fieldOf(const QImage& back)
 
 QPainterPath fieldShape(const QRect& field)
 {
-    return Rect(field.x(), field.y(), field.width(), field.height());
+    return rectangle(field.x(), field.y(), field.width(), field.height());
 }
 
 int wrap(int value, int period)
@@ -127,31 +127,31 @@ Brush scales()
 void rosette(QImage& back, const QRect& field)
 {
     constexpr int StarStep = 6;
-    Fill(back, fieldShape(field), [](int x, int y) {
+    fillShape(back, fieldShape(field), [](int x, int y) {
         return wrap(x, StarStep) == 0 && wrap(y, StarStep) == 0 ? Yellow : Navy;
     });
     constexpr double RingRadius = 22;
     constexpr double PetalLength = 19;
     constexpr double PetalWidth = 8;
     const QPointF centre = QRectF(field).center();
-    FillOutlined(back, Circle(centre, RingRadius), Solid(Blue));
-    FillOutlined(back, Circle(centre, RingRadius - 3), Solid(Navy));
+    fillOutlined(back, circle(centre, RingRadius), solid(Blue));
+    fillOutlined(back, circle(centre, RingRadius - 3), solid(Navy));
     const double diagonal = std::sqrt(0.5);
     const std::array<QTransform, 4> turns = {
         QTransform(), QTransform(0, 1, -1, 0, 0, 0),
         QTransform(diagonal, diagonal, -diagonal, diagonal, 0, 0),
         QTransform(diagonal, -diagonal, diagonal, diagonal, 0, 0)};
-    const QPainterPath petal = Ellipse(-PetalLength, -PetalWidth / 2, 2 * PetalLength, PetalWidth);
+    const QPainterPath petal = ellipse(-PetalLength, -PetalWidth / 2, 2 * PetalLength, PetalWidth);
     for (const QTransform& turn : turns)
-        FillOutlined(back, (turn * QTransform::fromTranslate(centre.x(), centre.y())).map(petal),
-                     Solid(Red));
-    FillOutlined(back, Circle(centre, 6), Solid(Yellow));
+        fillOutlined(back, (turn * QTransform::fromTranslate(centre.x(), centre.y())).map(petal),
+                     solid(Red));
+    fillOutlined(back, circle(centre, 6), solid(Yellow));
 }
 
 // 7: a golden sunburst: rays from the centre of the field to every few pixels of its edge.
 void sunburst(QImage& back, const QRect& field)
 {
-    Fill(back, fieldShape(field), Solid(Olive));
+    fillShape(back, fieldShape(field), solid(Olive));
     constexpr int RaySpacing = 6;
     std::vector<QPointF> edge;
     const QRectF box(field);
@@ -165,15 +165,15 @@ void sunburst(QImage& back, const QRect& field)
     for (double y = box.bottom(); y > box.top(); y -= RaySpacing)
         edge.emplace_back(box.left(), y);
     for (std::size_t i = 0; i + 1 < edge.size(); i += 2)
-        Fill(back, Polygon({centre, edge[i], edge[i + 1]}), Solid(Yellow));
-    FillOutlined(back, Circle(centre, 9), Solid(Red));
-    FillOutlined(back, Circle(centre, 5), Solid(Yellow));
+        fillShape(back, polygon({centre, edge[i], edge[i + 1]}), solid(Yellow));
+    fillOutlined(back, circle(centre, 9), solid(Red));
+    fillOutlined(back, circle(centre, 5), solid(Yellow));
 }
 
 } // namespace
 
 // 1: a white lattice on blue, with a light dot in every cell.
-Brush Lattice()
+Brush lattice()
 {
     return [](int x, int y) {
         const int rising = wrap(x + y, LatticeStep);
@@ -184,55 +184,55 @@ Brush Lattice()
     };
 }
 
-QImage DrawBack(int design, QSize size)
+QImage drawBack(int design, QSize size)
 {
     QImage back(size, QImage::Format_RGB32);
     back.fill(White);
-    Frame(back, back.rect());
+    drawFrame(back, back.rect());
     const QRect field = fieldOf(back);
     const QPainterPath shape = fieldShape(field);
     switch (design) {
     case 1:
-        Fill(back, shape, Lattice());
+        fillShape(back, shape, lattice());
         break;
     case 2:
-        Fill(back, shape, gingham());
+        fillShape(back, shape, gingham());
         break;
     case 3:
-        Fill(back, shape, waves());
+        fillShape(back, shape, waves());
         break;
     case 4:
         rosette(back, field);
         break;
     case 5:
-        Fill(back, shape, harlequin(field.center()));
+        fillShape(back, shape, harlequin(field.center()));
         break;
     case 6:
-        Fill(back, shape, tartan());
+        fillShape(back, shape, tartan());
         break;
     case 7:
         sunburst(back, field);
         break;
     default:
-        Fill(back, shape, scales());
+        fillShape(back, shape, scales());
         break;
     }
-    Frame(back, field);
+    drawFrame(back, field);
     return back;
 }
 
 // Black dots on the green cloth of the table, in staggered rows clear of the probe pixel
 // (4, 1) by which the game knows an empty place.
-QImage DrawNone()
+QImage drawNone()
 {
     constexpr int DotStep = 6;
     QImage none(assets::FaceWidth, assets::FaceHeight, QImage::Format_RGB32);
     none.fill(Green);
-    Fill(none, Rect(0, 0, none.width(), none.height()), [](int x, int y) {
+    fillShape(none, rectangle(0, 0, none.width(), none.height()), [](int x, int y) {
         const int shift = (y / DotStep) % 2 * DotStep / 2;
         return y % DotStep == DotStep / 2 && (x + shift) % DotStep == 0 ? Black : Green;
     });
-    Frame(none, none.rect());
+    drawFrame(none, none.rect());
     return none;
 }
 

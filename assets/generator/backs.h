@@ -10,13 +10,13 @@ namespace artwork
 
 // Back design 1..8 at `size`: 62 x 71 for the left column, whose mirror the right column
 // shows, and the card's full 71 x 96 for the chooser.
-QImage DrawBack(int design, QSize size);
+QImage drawBack(int design, QSize size);
 // The empty table place, 71 x 96.
-QImage DrawNone();
+QImage drawNone();
 
 // The pattern of design 1, which the back card of the icon wears too: white lines every
 // LatticeStep pixels along both diagonals, on blue.
 inline constexpr int LatticeStep = 6;
-Brush Lattice();
+Brush lattice();
 
 } // namespace artwork

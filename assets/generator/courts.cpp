@@ -58,7 +58,7 @@ constexpr int EyeBelowTop = 5; // rows below the top of the head
 
 void face(QImage& panel, double top)
 {
-    FillOutlined(panel, Ellipse(HeadLeft, top, HeadWidth, HeadHeight), Solid(White));
+    fillOutlined(panel, ellipse(HeadLeft, top, HeadWidth, HeadHeight), solid(White));
     const int eyes = int(top) + EyeBelowTop;
     panel.setPixel(MiddleColumn - EyeOffset, eyes, Black);
     panel.setPixel(MiddleColumn + EyeOffset, eyes, Black);
@@ -101,9 +101,9 @@ void arms(QImage& panel, double shoulderTop, QRgb sleeve)
                    QPointF(left + SleeveWidth, shoulderTop + ShoulderRound));
         arm.lineTo(left + SleeveWidth, CuffTop + 2);
         arm.closeSubpath();
-        FillOutlined(panel, arm, Solid(sleeve));
-        FillOutlined(panel, Rect(left, CuffTop, SleeveWidth, 3), Solid(Yellow));
-        FillOutlined(panel, Ellipse(left + 0.5, HandTop, SleeveWidth - 1, 6), Solid(White));
+        fillOutlined(panel, arm, solid(sleeve));
+        fillOutlined(panel, rectangle(left, CuffTop, SleeveWidth, 3), solid(Yellow));
+        fillOutlined(panel, ellipse(left + 0.5, HandTop, SleeveWidth - 1, 6), solid(White));
     }
 }
 
@@ -121,90 +121,90 @@ Brush strewn(QRgb robe, QRgb motif)
 void king(QImage& panel, const Livery& livery)
 {
     constexpr double ShoulderTop = 18;
-    FillOutlined(panel, body(ShoulderTop), strewn(livery.robe, livery.pattern));
+    fillOutlined(panel, body(ShoulderTop), strewn(livery.robe, livery.pattern));
     // The front of the robe with a row of gold buttons.
-    FillOutlined(panel, Rect(18, ShoulderTop, 7, CourtPanelHeight),
+    fillOutlined(panel, rectangle(18, ShoulderTop, 7, CourtPanelHeight),
                  [](int x, int y) { return x == MiddleColumn && y % 4 == 1 ? Yellow : White; });
     arms(panel, ShoulderTop, livery.accent);
     // Ermine collar: white fur with black tails.
-    FillOutlined(panel, Ellipse(10, 14, 23, 8),
+    fillOutlined(panel, ellipse(10, 14, 23, 8),
                  [](int x, int y) { return fromMiddle(x) % 4 == 2 && y % 3 == 1 ? Black : White; });
-    FillOutlined(panel, Ellipse(13, 5, 17, 15), Solid(Yellow)); // hair
+    fillOutlined(panel, ellipse(13, 5, 17, 15), solid(Yellow)); // hair
     face(panel, 6);
     // Beard below the lips, moustache above them.
-    FillOutlined(panel, Polygon({{16, 14}, {27, 14}, {27, 17}, {21.5, 24}, {16, 17}}),
-                 Solid(Yellow));
+    fillOutlined(panel, polygon({{16, 14}, {27, 14}, {27, 17}, {21.5, 24}, {16, 17}}),
+                 solid(Yellow));
     panel.setPixel(MiddleColumn, 16, Red);
     // Crown with five points and three jewels.
-    FillOutlined(panel,
-                 Polygon({{14, 9}, {14, 0}, {17.5, 4}, {21.5, -1}, {25.5, 4}, {29, 0}, {29, 9}}),
-                 Solid(Yellow));
+    fillOutlined(panel,
+                 polygon({{14, 9}, {14, 0}, {17.5, 4}, {21.5, -1}, {25.5, 4}, {29, 0}, {29, 9}}),
+                 solid(Yellow));
     for (int jewel : {-4, 0, 4})
         panel.setPixel(MiddleColumn + jewel, 6, livery.accent);
     // A sword raised in the right hand, an orb in the left.
-    FillOutlined(panel, Polygon({{34, 32}, {34, 3}, {36, 0}, {38, 3}, {38, 32}}), Solid(Silver));
-    FillOutlined(panel, Rect(31, 26, 10, 3), Solid(Yellow));
-    FillOutlined(panel, Ellipse(4, 24, 8, 8), Solid(Yellow));
-    FillOutlined(panel, Rect(7, 21, 2, 4), Solid(Yellow));
+    fillOutlined(panel, polygon({{34, 32}, {34, 3}, {36, 0}, {38, 3}, {38, 32}}), solid(Silver));
+    fillOutlined(panel, rectangle(31, 26, 10, 3), solid(Yellow));
+    fillOutlined(panel, ellipse(4, 24, 8, 8), solid(Yellow));
+    fillOutlined(panel, rectangle(7, 21, 2, 4), solid(Yellow));
 }
 
 void queen(QImage& panel, const Livery& livery)
 {
     constexpr double ShoulderTop = 20;
-    FillOutlined(panel, Ellipse(11, 3, 21, 24), Solid(Yellow)); // long hair
-    FillOutlined(panel, body(ShoulderTop), [&livery](int x, int) {
+    fillOutlined(panel, ellipse(11, 3, 21, 24), solid(Yellow)); // long hair
+    fillOutlined(panel, body(ShoulderTop), [&livery](int x, int) {
         return fromMiddle(x) % 4 == 3 ? livery.pattern : livery.robe;
     });
     arms(panel, ShoulderTop, livery.accent);
     // The neckline and a gold necklace along it.
-    FillOutlined(panel, Polygon({{14, 20}, {29, 20}, {21.5, 31}}), [](int x, int y) {
+    fillOutlined(panel, polygon({{14, 20}, {29, 20}, {21.5, 31}}), [](int x, int y) {
         return y == 21 + fromMiddle(x) * 10 / 15 && x % 2 == 1 ? Yellow : White;
     });
     face(panel, 7);
     // Coronet.
-    FillOutlined(panel,
-                 Polygon({{15, 9}, {15, 3}, {18.5, 6}, {21.5, 1}, {24.5, 6}, {28, 3}, {28, 9}}),
-                 Solid(Yellow));
+    fillOutlined(panel,
+                 polygon({{15, 9}, {15, 3}, {18.5, 6}, {21.5, 1}, {24.5, 6}, {28, 3}, {28, 9}}),
+                 solid(Yellow));
     panel.setPixel(MiddleColumn, 6, livery.accent);
     // A flower in the right hand.
-    Fill(panel, Rect(35, 9, 1, 20), Solid(Green));
-    FillOutlined(panel, Ellipse(36, 14, 6, 4), Solid(Lime));
-    FillOutlined(panel, Ellipse(30, 1, 11, 10), Solid(Fuchsia));
-    FillOutlined(panel, Ellipse(33, 4, 5, 4), Solid(Yellow));
+    fillShape(panel, rectangle(35, 9, 1, 20), solid(Green));
+    fillOutlined(panel, ellipse(36, 14, 6, 4), solid(Lime));
+    fillOutlined(panel, ellipse(30, 1, 11, 10), solid(Fuchsia));
+    fillOutlined(panel, ellipse(33, 4, 5, 4), solid(Yellow));
 }
 
 void jack(QImage& panel, const Livery& livery)
 {
     constexpr double ShoulderTop = 20;
     constexpr int BandStep = 4;
-    FillOutlined(panel, body(ShoulderTop), [&livery](int, int y) {
+    fillOutlined(panel, body(ShoulderTop), [&livery](int, int y) {
         return y % BandStep == 0 ? livery.pattern : livery.robe;
     });
     // A gold sash from the left shoulder down to the right hip.
-    FillOutlined(panel, Polygon({{8, ShoulderTop}, {14, ShoulderTop}, {38, 34}, {38, 39}}),
-                 Solid(Yellow));
+    fillOutlined(panel, polygon({{8, ShoulderTop}, {14, ShoulderTop}, {38, 34}, {38, 39}}),
+                 solid(Yellow));
     arms(panel, ShoulderTop, livery.accent);
     // Ruff collar.
-    FillOutlined(panel, Ellipse(12, 17, 19, 6), Solid(White));
-    FillOutlined(panel, Ellipse(14, 5, 15, 14), Solid(Yellow)); // short hair
+    fillOutlined(panel, ellipse(12, 17, 19, 6), solid(White));
+    fillOutlined(panel, ellipse(14, 5, 15, 14), solid(Yellow)); // short hair
     face(panel, 7);
     // Cap with a band and a feather curling over to the left.
     QPainterPath feather(QPointF(18, 4));
     feather.quadTo(QPointF(14, -2), QPointF(9, 1));
     feather.quadTo(QPointF(14, 1), QPointF(18, 6));
     feather.closeSubpath();
-    FillOutlined(panel, feather, Solid(White));
-    FillOutlined(panel, Ellipse(12, 1, 19, 8), Solid(livery.accent));
-    FillOutlined(panel, Rect(14, 6, 15, 3), Solid(Yellow));
+    fillOutlined(panel, feather, solid(White));
+    fillOutlined(panel, ellipse(12, 1, 19, 8), solid(livery.accent));
+    fillOutlined(panel, rectangle(14, 6, 15, 3), solid(Yellow));
     // A halberd in the right hand.
-    FillOutlined(panel, Rect(35, 4, 3, CourtPanelHeight), Solid(Olive));
-    FillOutlined(panel, Polygon({{36.5, -1}, {39, 5}, {34, 5}}), Solid(Silver));
-    FillOutlined(panel, Polygon({{37, 6}, {43, 4}, {43, 13}, {37, 11}}), Solid(Silver));
+    fillOutlined(panel, rectangle(35, 4, 3, CourtPanelHeight), solid(Olive));
+    fillOutlined(panel, polygon({{36.5, -1}, {39, 5}, {34, 5}}), solid(Silver));
+    fillOutlined(panel, polygon({{37, 6}, {43, 4}, {43, 13}, {37, 11}}), solid(Silver));
 }
 
 } // namespace
 
-QImage DrawCourtPanel(int rank, char suit)
+QImage drawCourtPanel(int rank, char suit)
 {
     QImage panel(CourtPanelWidth, CourtPanelHeight, QImage::Format_RGB32);
     panel.fill(White);
@@ -215,7 +215,7 @@ QImage DrawCourtPanel(int rank, char suit)
         queen(panel, livery);
     else
         king(panel, livery);
-    Fill(panel, SuitSign(suit, PanelSign), Solid(SuitColour(suit)));
+    fillShape(panel, suitSign(suit, PanelSign), solid(suitColour(suit)));
     return panel;
 }
 

@@ -10,6 +10,6 @@ namespace artwork
 inline constexpr int CourtPanelWidth = 43;
 inline constexpr int CourtPanelHeight = 38;
 
-QImage DrawCourtPanel(int rank, char suit);
+QImage drawCourtPanel(int rank, char suit);
 
 } // namespace artwork

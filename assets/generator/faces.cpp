@@ -84,7 +84,7 @@ void drawIndex(QImage& layer, int rank, char suit)
     for (const Glyph* glyph : glyphs)
         width += int(glyph->rows[0].size());
     int left = IndexCentre - width / 2;
-    const QRgb ink = SuitColour(suit);
+    const QRgb ink = suitColour(suit);
     for (const Glyph* glyph : glyphs) {
         for (int row = 0; row < GlyphHeight; ++row)
             for (int column = 0; column < int(glyph->rows[row].size()); ++column)
@@ -92,7 +92,7 @@ void drawIndex(QImage& layer, int rank, char suit)
                     layer.setPixel(left + column, IndexTop + row, ink);
         left += int(glyph->rows[0].size()) + GlyphGap;
     }
-    Fill(layer, SuitSign(suit, CornerSign), Solid(ink));
+    fillShape(layer, suitSign(suit, CornerSign), solid(ink));
 }
 
 // The pips of 6 to 10 stand in two columns with the extra pips between them, as on every
@@ -146,7 +146,7 @@ void drawPips(QImage& card, int rank, char suit)
 {
     for (const QPointF& pip : pipCentres(rank)) {
         const QRectF box(pip.x() - PipWidth / 2, pip.y() - PipHeight / 2, PipWidth, PipHeight);
-        Fill(card, SuitSign(suit, box, pip.y() > MiddleRow), Solid(SuitColour(suit)));
+        fillShape(card, suitSign(suit, box, pip.y() > MiddleRow), solid(suitColour(suit)));
     }
 }
 
@@ -157,31 +157,32 @@ constexpr QRect CourtFrame(13, 9, CourtPanelWidth + 2, 2 * CourtPanelHeight + 2)
 
 void drawCourt(QImage& card, int rank, char suit)
 {
-    QImage layer = Layer(card.width(), card.height());
-    Overlay(layer, DrawCourtPanel(rank, suit), CourtFrame.topLeft() + QPoint(1, 1));
-    OverlayBothEnds(card, layer);
-    Frame(card, CourtFrame);
+    QImage layer = transparentLayer(card.width(), card.height());
+    overlay(layer, drawCourtPanel(rank, suit), CourtFrame.topLeft() + QPoint(1, 1));
+    overlayBothEnds(card, layer);
+    drawFrame(card, CourtFrame);
     // A thin line where the two halves meet.
-    Fill(card, Rect(CourtFrame.x(), MiddleRow - 1, CourtFrame.width(), 1), Solid(colour::Black));
+    fillShape(card, rectangle(CourtFrame.x(), MiddleRow - 1, CourtFrame.width(), 1),
+              solid(colour::Black));
 }
 
 } // namespace
 
-QImage DrawFace(int rank, char suit)
+QImage drawFace(int rank, char suit)
 {
     QImage card(assets::FaceWidth, assets::FaceHeight, QImage::Format_RGB32);
     card.fill(colour::White);
-    Frame(card, card.rect());
+    drawFrame(card, card.rect());
     if (rank == Ace)
-        Fill(card, SuitSign(suit, AcePip), Solid(SuitColour(suit)));
+        fillShape(card, suitSign(suit, AcePip), solid(suitColour(suit)));
     else if (rank >= Jack)
         drawCourt(card, rank, suit);
     else
         drawPips(card, rank, suit);
 
-    QImage corner = Layer(card.width(), card.height());
+    QImage corner = transparentLayer(card.width(), card.height());
     drawIndex(corner, rank, suit);
-    OverlayBothEnds(card, corner);
+    overlayBothEnds(card, corner);
     return card;
 }
 

@@ -6,6 +6,6 @@ namespace artwork
 {
 
 // One card face, 71 x 96: rank 6..14, suit 'b', 'c', 'k' or 'p'.
-QImage DrawFace(int rank, char suit);
+QImage drawFace(int rank, char suit);
 
 } // namespace artwork

@@ -114,19 +114,19 @@ void paintCard(QPainter& painter, const QTransform& tilt, const QTransform& unit
 
 } // namespace
 
-QImage DrawIcon()
+QImage drawIcon()
 {
     QImage icon(assets::IconSize, assets::IconSize, QImage::Format_RGB32);
     icon.fill(Green);
     const QPainterPath card = rounded(Card, CardRound);
-    FillOutlined(icon, backCard().map(card), Solid(White));
-    Fill(icon, backCard().map(rounded(BackField, FieldRound)), Lattice());
-    FillOutlined(icon, frontCard().map(card), Solid(White));
-    Fill(icon, frontCard().map(SuitSign('c', Heart)), Solid(Red));
+    fillOutlined(icon, backCard().map(card), solid(White));
+    fillShape(icon, backCard().map(rounded(BackField, FieldRound)), lattice());
+    fillOutlined(icon, frontCard().map(card), solid(White));
+    fillShape(icon, frontCard().map(suitSign('c', Heart)), solid(Red));
     return icon;
 }
 
-QImage DrawDesktopIcon(int size)
+QImage drawDesktopIcon(int size)
 {
     QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
@@ -148,11 +148,11 @@ QImage DrawDesktopIcon(int size)
     paintCard(painter, frontCard(), units, outline);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(Red));
-    painter.drawPath(SuitSign('c', Heart));
+    painter.drawPath(suitSign('c', Heart));
     if (size >= CornerHeartsFrom) {
-        painter.drawPath(SuitSign('c', CornerHeart));
+        painter.drawPath(suitSign('c', CornerHeart));
         painter.drawPath(
-            SuitSign('c', QRectF(-CornerHeart.bottomRight(), CornerHeart.size()), true));
+            suitSign('c', QRectF(-CornerHeart.bottomRight(), CornerHeart.size()), true));
     }
     return icon;
 }

@@ -7,11 +7,11 @@ namespace artwork
 {
 
 // The program icon, 32 x 32 in the 16 colours, for the window and the about box.
-QImage DrawIcon();
+QImage drawIcon();
 
 // The same picture painted smooth on a transparent ground, `size` pixels square, for the
 // desktop's icon theme.
 inline constexpr std::array<int, 5> DesktopIconSizes = {32, 48, 64, 128, 256};
-QImage DrawDesktopIcon(int size);
+QImage drawDesktopIcon(int size);
 
 } // namespace artwork

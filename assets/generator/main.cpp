@@ -31,7 +31,7 @@ bool complain(const QString& what)
 
 bool save(const QImage& img, const QDir& dir, const QString& name)
 {
-    return artwork::SavePicture(img, dir.filePath(name + QStringLiteral(".bmp"))) || complain(name);
+    return artwork::savePicture(img, dir.filePath(name + QStringLiteral(".bmp"))) || complain(name);
 }
 
 bool saveDesktopIcons(const QDir& theme)
@@ -40,7 +40,7 @@ bool saveDesktopIcons(const QDir& theme)
     for (int size : artwork::DesktopIconSizes) {
         const QString folder = QStringLiteral("%1x%1/apps").arg(size);
         const QString path = theme.filePath(folder + QStringLiteral("/tavlen.png"));
-        ok &= (theme.mkpath(folder) && artwork::DrawDesktopIcon(size).save(path, "png")) ||
+        ok &= (theme.mkpath(folder) && artwork::drawDesktopIcon(size).save(path, "png")) ||
               complain(path);
     }
     return ok;
@@ -60,20 +60,20 @@ int main(int argc, char** argv)
     bool ok = true;
     for (const SuitName& suit : Suits)
         for (int rank = 6; rank <= 14; ++rank)
-            ok &= save(artwork::DrawFace(rank, suit.letter), dir,
+            ok &= save(artwork::drawFace(rank, suit.letter), dir,
                        QString::fromLatin1(RankTexts[rank - 6]) + u'_' +
                            QString::fromLatin1(suit.word));
-    ok &= save(artwork::DrawNone(), dir, QStringLiteral("NONE"));
-    ok &= save(artwork::DrawIcon(), dir, QStringLiteral("MAINICON"));
+    ok &= save(artwork::drawNone(), dir, QStringLiteral("NONE"));
+    ok &= save(artwork::drawIcon(), dir, QStringLiteral("MAINICON"));
     for (int design = 1; design <= assets::BackDesigns; ++design) {
-        const QImage left = artwork::DrawBack(design, QSize(assets::BackWidth, assets::BackHeight));
+        const QImage left = artwork::drawBack(design, QSize(assets::BackWidth, assets::BackHeight));
         ok &= save(left, dir, QStringLiteral("RUBL%1").arg(design));
         ok &= save(left.mirrored(true, false), dir, QStringLiteral("RUBR%1").arg(design));
-        ok &= save(artwork::DrawBack(design, QSize(assets::FaceWidth, assets::FaceHeight)), dir,
+        ok &= save(artwork::drawBack(design, QSize(assets::FaceWidth, assets::FaceHeight)), dir,
                    QStringLiteral("DESIGN%1").arg(design));
     }
     QFile wav(QString::fromLocal8Bit(argv[2]));
-    ok &= wav.open(QIODevice::WriteOnly) && wav.write(artwork::LayingSound()) >= 0;
+    ok &= wav.open(QIODevice::WriteOnly) && wav.write(artwork::layingSound()) >= 0;
     if (argc == 4)
         ok &= saveDesktopIcons(QDir(QString::fromLocal8Bit(argv[3])));
     return ok ? 0 : 1;

@@ -37,7 +37,7 @@ int nearest(QRgb c)
 
 } // namespace
 
-QImage ToPalette(const QImage& drawing)
+QImage toPalette(const QImage& drawing)
 {
     const QImage rgb = drawing.convertToFormat(QImage::Format_RGB32);
     QImage out(rgb.size(), QImage::Format_Indexed8);
@@ -49,10 +49,10 @@ QImage ToPalette(const QImage& drawing)
 }
 
 // An indexed picture with no more than 16 table entries is written with 4 bits a pixel.
-bool SavePicture(const QImage& drawing, const QString& path)
+bool savePicture(const QImage& drawing, const QString& path)
 {
     QImageWriter writer(path, "bmp");
-    return writer.write(ToPalette(drawing));
+    return writer.write(toPalette(drawing));
 }
 
 } // namespace artwork

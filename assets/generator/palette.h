@@ -28,7 +28,7 @@ inline constexpr QRgb Aqua = qRgb(0, 255, 255);
 inline constexpr QRgb White = qRgb(255, 255, 255);
 } // namespace colour
 
-QImage ToPalette(const QImage& drawing);
-bool SavePicture(const QImage& drawing, const QString& path);
+QImage toPalette(const QImage& drawing);
+bool savePicture(const QImage& drawing, const QString& path);
 
 } // namespace artwork

@@ -47,48 +47,48 @@ void paint(QImage& image, const QPainterPath& shape, const Brush& brush, bool ou
 
 } // namespace
 
-Brush Solid(QRgb colour)
+Brush solid(QRgb colour)
 {
     return [colour](int, int) { return colour; };
 }
 
-QImage Layer(int width, int height)
+QImage transparentLayer(int width, int height)
 {
     QImage layer(width, height, QImage::Format_ARGB32);
     layer.fill(Qt::transparent);
     return layer;
 }
 
-void Fill(QImage& image, const QPainterPath& shape, const Brush& brush)
+void fillShape(QImage& image, const QPainterPath& shape, const Brush& brush)
 {
     paint(image, shape, brush, false);
 }
 
-void FillOutlined(QImage& image, const QPainterPath& shape, const Brush& brush)
+void fillOutlined(QImage& image, const QPainterPath& shape, const Brush& brush)
 {
     paint(image, shape, brush, true);
 }
 
-QPainterPath Rect(double x, double y, double width, double height)
+QPainterPath rectangle(double x, double y, double width, double height)
 {
     QPainterPath path;
     path.addRect(x, y, width, height);
     return path;
 }
 
-QPainterPath Ellipse(double x, double y, double width, double height)
+QPainterPath ellipse(double x, double y, double width, double height)
 {
     QPainterPath path;
     path.addEllipse(x, y, width, height);
     return path;
 }
 
-QPainterPath Circle(QPointF centre, double radius)
+QPainterPath circle(QPointF centre, double radius)
 {
-    return Ellipse(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+    return ellipse(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
 }
 
-QPainterPath Polygon(std::initializer_list<QPointF> corners)
+QPainterPath polygon(std::initializer_list<QPointF> corners)
 {
     QPainterPath path;
     path.addPolygon(QPolygonF(QList<QPointF>(corners)));
@@ -96,7 +96,7 @@ QPainterPath Polygon(std::initializer_list<QPointF> corners)
     return path;
 }
 
-void Frame(QImage& image, const QRect& box)
+void drawFrame(QImage& image, const QRect& box)
 {
     for (int x = box.left(); x <= box.right(); ++x) {
         image.setPixel(x, box.top(), colour::Black);
@@ -108,7 +108,7 @@ void Frame(QImage& image, const QRect& box)
     }
 }
 
-void Overlay(QImage& image, const QImage& layer, QPoint at)
+void overlay(QImage& image, const QImage& layer, QPoint at)
 {
     for (int y = 0; y < layer.height(); ++y)
         for (int x = 0; x < layer.width(); ++x) {
@@ -119,10 +119,10 @@ void Overlay(QImage& image, const QImage& layer, QPoint at)
         }
 }
 
-void OverlayBothEnds(QImage& image, const QImage& layer)
+void overlayBothEnds(QImage& image, const QImage& layer)
 {
-    Overlay(image, layer);
-    Overlay(image, layer.mirrored(true, true));
+    overlay(image, layer);
+    overlay(image, layer.mirrored(true, true));
 }
 
 } // namespace artwork

@@ -79,7 +79,7 @@ std::vector<double> laying()
 
 } // namespace
 
-QByteArray LayingSound()
+QByteArray layingSound()
 {
     const std::vector<double> wave = laying();
     const quint32 dataBytes = quint32(wave.size()) * BytesPerSample;

@@ -6,6 +6,6 @@ namespace artwork
 {
 
 // The laying sound as a complete WAV file.
-QByteArray LayingSound();
+QByteArray layingSound();
 
 } // namespace artwork

@@ -64,8 +64,8 @@ QPainterPath heart()
     const QPointF left(Centre - LobeOffset, LobeHeight);
     const QPointF right(Centre + LobeOffset, LobeHeight);
     const QPointF tip(Centre, 1.0);
-    return unite({Circle(left, LobeRadius), Circle(right, LobeRadius),
-                  Polygon({tip, touchPoint(left, LobeRadius, tip), QPointF(Centre, LobeHeight),
+    return unite({circle(left, LobeRadius), circle(right, LobeRadius),
+                  polygon({tip, touchPoint(left, LobeRadius, tip), QPointF(Centre, LobeHeight),
                            touchPoint(right, LobeRadius, tip)})});
 }
 
@@ -88,16 +88,16 @@ QPainterPath spade()
 
 QPainterPath club()
 {
-    return unite({Circle(QPointF(Centre, ClubTopLeaf), ClubLeafRadius),
-                  Circle(QPointF(Centre - ClubSideOffset, ClubSideLeaf), ClubLeafRadius),
-                  Circle(QPointF(Centre + ClubSideOffset, ClubSideLeaf), ClubLeafRadius),
-                  Circle(QPointF(Centre, ClubSideLeaf - ClubHeartRadius), ClubHeartRadius),
+    return unite({circle(QPointF(Centre, ClubTopLeaf), ClubLeafRadius),
+                  circle(QPointF(Centre - ClubSideOffset, ClubSideLeaf), ClubLeafRadius),
+                  circle(QPointF(Centre + ClubSideOffset, ClubSideLeaf), ClubLeafRadius),
+                  circle(QPointF(Centre, ClubSideLeaf - ClubHeartRadius), ClubHeartRadius),
                   stem()});
 }
 
 QPainterPath diamond()
 {
-    return Polygon({{Centre, 0},
+    return polygon({{Centre, 0},
                     {Centre + DiamondHalfWidth, Centre},
                     {Centre, 1},
                     {Centre - DiamondHalfWidth, Centre}});
@@ -119,12 +119,12 @@ QPainterPath unitSign(char suit)
 
 } // namespace
 
-QRgb SuitColour(char suit)
+QRgb suitColour(char suit)
 {
     return suit == 'b' || suit == 'c' ? colour::Red : colour::Black;
 }
 
-QPainterPath SuitSign(char suit, const QRectF& box, bool upsideDown)
+QPainterPath suitSign(char suit, const QRectF& box, bool upsideDown)
 {
     QTransform place;
     place.translate(box.x(), box.y()).scale(box.width(), box.height());

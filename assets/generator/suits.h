@@ -8,9 +8,9 @@ namespace artwork
 {
 
 // Red for diamonds ('b') and hearts ('c'), black for clubs ('k') and spades ('p').
-QRgb SuitColour(char suit);
+QRgb suitColour(char suit);
 
 // The sign of `suit` filling `box`, turned upside down about the centre of `box` when asked.
-QPainterPath SuitSign(char suit, const QRectF& box, bool upsideDown = false);
+QPainterPath suitSign(char suit, const QRectF& box, bool upsideDown = false);
 
 } // namespace artwork
