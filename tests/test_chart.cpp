@@ -6,6 +6,20 @@
 
 using namespace chart;
 
+namespace chart
+{
+// Failures show a rectangle by its edges, as the expected figures are written.
+char* toString(const EdgeRect& rect)
+{
+    return qstrdup(QStringLiteral("(%1, %2, %3, %4)")
+                       .arg(rect.left)
+                       .arg(rect.top)
+                       .arg(rect.right)
+                       .arg(rect.bottom)
+                       .toUtf8());
+}
+} // namespace chart
+
 namespace
 {
 
@@ -14,13 +28,14 @@ const QColor Red(255, 0, 0);
 const QColor Green(0, 128, 0);
 const QColor PanelGrey(240, 240, 240);
 
-// Round numbers instead of a font: 6 pixels a character in the 12-pixel-high small font.
+// Every character equally wide, so the expected figures can be worked out by hand.
 FontMeasure fixedFont(int lineHeight, int wWidth, int charWidth)
 {
     return {lineHeight, wWidth,
             [charWidth](const QString& text) { return charWidth * int(text.size()); }};
 }
 
+// Title 17 high with 9 a character; legend and marks 12 high with 6 a character and W 10.
 const ChartFonts FixedFonts{fixedFont(17, 15, 9), fixedFont(12, 10, 6), fixedFont(12, 10, 6)};
 
 // The three players' points as the statistics window hands them over.
@@ -46,13 +61,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QSize>("panel");
         QTest::addColumn<EdgeRect>("plot");
-        QTest::newRow("statistics window") << QSize(300, 265) << EdgeRect{9, 11, 291, 254};
-        QTest::newRow("half a pixel rounds outwards") << QSize(150, 100) << EdgeRect{5, 4, 145, 96};
+        QTest::addColumn<QPoint>("title");
+        QTest::newRow("statistics window")
+            << QSize(300, 265) << EdgeRect{9, 11, 291, 254} << QPoint(150 - 18, 11);
+        QTest::newRow("half a pixel rounds outwards")
+            << QSize(150, 100) << EdgeRect{5, 4, 145, 96} << QPoint(75 - 18, 4);
     }
     void plotSitsInsideTheMargins()
     {
         QFETCH(QSize, panel);
         QTEST(plotRect(panel), "plot");
+        QTEST(layoutOf({}, panel).title.topLeft, "title");
     }
 
     void slicesAndPercentages_data()
@@ -60,22 +79,23 @@ private Q_SLOTS:
         QTest::addColumn<QList<PiePoint>>("points");
         QTest::addColumn<QList<double>>("ends");
         QTest::addColumn<QStringList>("marks");
+        QTest::addColumn<int>("wedges");
         const double third = FullTurn / 3;
         QTest::newRow("nothing scored") << players(0, 0, 0) << QList{FullTurn, FullTurn, FullTurn}
-                                        << QStringList{"100 %", "100 %", "100 %"};
+                                        << QStringList{"100 %", "100 %", "100 %"} << 1;
         QTest::newRow("only the middle one") << players(0, 5, 0) << QList{0.0, FullTurn, FullTurn}
-                                             << QStringList{"0 %", "100 %", "0 %"};
+                                             << QStringList{"0 %", "100 %", "0 %"} << 1;
         QTest::newRow("equal") << players(1, 1, 1) << QList{third, 2 * third, FullTurn}
-                               << QStringList{"33,33 %", "33,33 %", "33,33 %"};
+                               << QStringList{"33,33 %", "33,33 %", "33,33 %"} << 3;
         QTest::newRow("last is empty") << players(1, 2, 0) << QList{third, FullTurn, FullTurn}
-                                       << QStringList{"33,33 %", "66,67 %", "0 %"};
+                                       << QStringList{"33,33 %", "66,67 %", "0 %"} << 2;
         // 25 shares of a full turn add up to a hair less than a full turn.
         QTest::newRow("total of 25")
             << players(10, 15, 0) << QList{0.4 * FullTurn, FullTurn, FullTurn}
-            << QStringList{"40 %", "60 %", "0 %"};
+            << QStringList{"40 %", "60 %", "0 %"} << 2;
         QTest::newRow("negative as positive")
-            << players(-1, -2, 0) << QList{third, FullTurn, FullTurn}
-            << QStringList{"33,33 %", "66,67 %", "0 %"};
+            << players(-3, 5, 2) << QList{0.3 * FullTurn, 0.8 * FullTurn, FullTurn}
+            << QStringList{"30 %", "50 %", "20 %"} << 3;
     }
     void slicesAndPercentages()
     {
@@ -88,10 +108,19 @@ private Q_SLOTS:
             // The pie must close exactly, not within a rounding error.
             QCOMPARE(layout.angles[i].end == FullTurn, ends[i] == FullTurn);
         }
+        QTEST(int(layout.wedges.size()), "wedges");
         QStringList marks;
         for (const MarkLayout& mark : layout.marks)
             marks.append(mark.text.text);
         QTEST(marks, "marks");
+    }
+
+    void tinyPieDrawsMarksButNoSlices()
+    {
+        const PieLayout layout = layoutOf(players(7, 12, 5), {120, 90});
+        QCOMPARE(layout.circle.rect.width(), 4);
+        QVERIFY(layout.wedges.isEmpty());
+        QCOMPARE(layout.marks.size(), 3);
     }
 
     void valuesAreWrittenInRussian_data()
@@ -129,13 +158,16 @@ private Q_SLOTS:
     {
         QFETCH(QSize, panel);
         QFETCH(EdgeRect, frame);
-        const LegendLayout legend = layoutOf(players(7, 12, 5), panel).legend;
+        const PieLayout layout = layoutOf(players(7, 12, 5), panel);
+        const LegendLayout& legend = layout.legend;
         QCOMPARE(legend.frame, frame);
         QCOMPARE(legend.shadow,
                  (EdgeRect{frame.left + 4, frame.top + 4, frame.right + 3, frame.bottom + 3}));
         QCOMPARE(legend.entries[0].text.topLeft, QPoint(frame.left + 15, 236));
         QCOMPARE(legend.entries[0].colorBox, (EdgeRect{frame.left + 5, 238, frame.left + 11, 246}));
         QCOMPARE(legend.entries[1].text.topLeft.x(), frame.left + 15 + 56);
+        // The pie keeps 4 % of the 221 pixels between title and legend clear of the legend.
+        QCOMPARE(layout.plot.bottom, 235 - 9);
     }
 
     void circleIsRoundOnTheScreen_data()
@@ -207,7 +239,10 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i) {
             const QPoint inside =
                 pointAtAngle(layout.angles[i].middle, circle.centre, circle.rx / 2, circle.ry / 2);
-            QCOMPARE(image.pixel(inside), chart.points()[i].color.rgb());
+            const QRgb color = chart.points()[i].color.rgb();
+            QCOMPARE(image.pixel(inside), color);
+            const EdgeRect& colorBox = layout.legend.entries[i].colorBox;
+            QCOMPARE(image.pixel(colorBox.left + 1, colorBox.top + 1), color);
         }
         const EdgeRect& frame = layout.legend.frame;
         QCOMPARE(image.pixel(frame.right + 1, frame.top + 5), qRgb(0, 0, 0));
