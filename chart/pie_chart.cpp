@@ -1,0 +1,171 @@
+#include "chart/pie_chart.h"
+
+#include "chart/chart_colors.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QtMath>
+
+namespace chart
+{
+
+namespace
+{
+
+// The size the statistics window gives the chart.
+constexpr QSize DesignedSize{300, 265};
+constexpr int BevelWidth = 1;
+constexpr int LineWidth = 1;
+const QString FontFamily = QStringLiteral("Arial");
+constexpr int TitlePixelSize = 16;
+constexpr int LabelPointSize = 8;
+
+QFont titleFont()
+{
+    QFont font(FontFamily);
+    font.setPixelSize(TitlePixelSize);
+    return font;
+}
+
+// The legend's and the marks' font.
+QFont labelFont()
+{
+    return QFont(FontFamily, LabelPointSize);
+}
+
+FontMeasure measureOf(const QFont& font, const QPaintDevice* device)
+{
+    const QFontMetrics metrics(font, device);
+    return {metrics.height(), metrics.horizontalAdvance(u'W'),
+            [metrics](const QString& text) { return metrics.horizontalAdvance(text); }};
+}
+
+// A 1-pixel frame round the inside of `rect`, lit from the top left.
+void drawBevel(QPainter& painter, const EdgeRect& rect, const QColor& topLeft,
+               const QColor& bottomRight)
+{
+    painter.fillRect(rect.left, rect.top, rect.width(), BevelWidth, topLeft);
+    painter.fillRect(rect.left, rect.top, BevelWidth, rect.height(), topLeft);
+    // Drawn last, the bottom and right lines own the corners where the two colours meet.
+    painter.fillRect(rect.left, rect.bottom - BevelWidth, rect.width(), BevelWidth, bottomRight);
+    painter.fillRect(rect.right - BevelWidth, rect.top, BevelWidth, rect.height(), bottomRight);
+}
+
+// The panel sunk into its surroundings, with a raised rim just inside.
+void drawPanel(QPainter& painter, QSize size, const QPalette& palette)
+{
+    const QColor shadow = palette.color(QPalette::Dark);
+    const QColor highlight = palette.color(QPalette::Light);
+    painter.fillRect(QRect({0, 0}, size), palette.color(QPalette::Button));
+    const EdgeRect outer{0, 0, size.width(), size.height()};
+    drawBevel(painter, outer, shadow, highlight);
+    const EdgeRect inner{outer.left + BevelWidth, outer.top + BevelWidth, outer.right - BevelWidth,
+                         outer.bottom - BevelWidth};
+    drawBevel(painter, inner, highlight, shadow);
+}
+
+// A 1-pixel frame on the edge pixels of `box`.
+void drawFrame(QPainter& painter, const EdgeRect& box, const QColor& color)
+{
+    painter.setPen(QPen(color, LineWidth));
+    painter.setBrush(Qt::NoBrush);
+    // An aliased outline covers one pixel more than its rectangle's width and height.
+    painter.drawRect(box.left, box.top, box.width() - LineWidth, box.height() - LineWidth);
+}
+
+void drawText(QPainter& painter, const TextPlacement& text)
+{
+    painter.setPen(TextColor);
+    painter.drawText(text.topLeft + QPoint(0, painter.fontMetrics().ascent()), text.text);
+}
+
+void drawLegend(QPainter& painter, const LegendLayout& legend)
+{
+    if (legend.entries.isEmpty())
+        return;
+    painter.fillRect(legend.shadow.toQRect(), LegendShadowColor);
+    painter.fillRect(legend.frame.toQRect(), LegendColor);
+    drawFrame(painter, legend.frame, OutlineColor);
+    for (const LegendEntry& entry : legend.entries) {
+        drawText(painter, entry.text);
+        painter.fillRect(entry.colorBox.toQRect(), entry.color);
+        drawFrame(painter, entry.colorBox, inkOn(LegendColor));
+    }
+}
+
+void drawWedges(QPainter& painter, const QList<Wedge>& wedges, const CircleLayout& circle)
+{
+    painter.setPen(QPen(OutlineColor, LineWidth));
+    const QRectF ellipse = circle.rect.toQRect();
+    for (const Wedge& wedge : wedges) {
+        // The arc and both radii; a full turn leaves a single radius, at its start.
+        QPainterPath path(circle.centre);
+        path.arcTo(ellipse, qRadiansToDegrees(wedge.startAngle),
+                   qRadiansToDegrees(wedge.spanAngle));
+        path.closeSubpath();
+        painter.setBrush(wedge.color);
+        painter.drawPath(path);
+    }
+}
+
+void drawMarks(QPainter& painter, const QList<MarkLayout>& marks)
+{
+    for (const MarkLayout& mark : marks) {
+        painter.setPen(QPen(mark.arrowColor, LineWidth));
+        painter.drawLine(mark.arrowStart, mark.arrowEnd);
+        painter.fillRect(mark.box.toQRect(), MarkBoxColor);
+        drawFrame(painter, mark.box, OutlineColor);
+        drawText(painter, mark.text);
+    }
+}
+
+} // namespace
+
+PieChart::PieChart(QWidget* parent) : QWidget(parent) {}
+
+void PieChart::clear()
+{
+    points_.clear();
+    update();
+}
+
+int PieChart::add(double value, const QString& label, const QColor& color)
+{
+    points_.append({value, label, color});
+    update();
+    return static_cast<int>(points_.size() - 1);
+}
+
+PieLayout PieChart::currentLayout() const
+{
+    const QFont labels = labelFont();
+    const ChartFonts fonts{measureOf(titleFont(), this), measureOf(labels, this),
+                           measureOf(labels, this)};
+    const QScreen* display = screen();
+    const double aspect = display ? pixelAspectOf(display->size(), display->physicalSize()) : 1.0;
+    return layoutPie(size(), points_, fonts, aspect, palette().color(QPalette::Button));
+}
+
+QSize PieChart::sizeHint() const
+{
+    return DesignedSize;
+}
+
+void PieChart::paintEvent(QPaintEvent*)
+{
+    const PieLayout layout = currentLayout();
+    QPainter painter(this);
+    // The chart is drawn in crisp one-pixel lines and solid fills.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    drawPanel(painter, size(), palette());
+    painter.setFont(titleFont());
+    drawText(painter, layout.title);
+    painter.setFont(labelFont());
+    drawLegend(painter, layout.legend);
+    drawWedges(painter, layout.wedges, layout.circle);
+    drawMarks(painter, layout.marks);
+}
+
+} // namespace chart
