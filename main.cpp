@@ -1,7 +1,5 @@
-// Wires the game together: the sound, the main window and its three dialogs.
-#include "dialogs/about_box.h"
-#include "dialogs/back_chooser.h"
-#include "dialogs/statistics_window.h"
+// Wires the game together: the laying sound and the main window, which makes its dialogs
+// when they are first asked for.
 #include "platform/files.h"
 #include "platform/random_seed.h"
 #include "platform/sound.h"
@@ -15,10 +13,6 @@ int main(int argc, char** argv)
     platform::SoundEffect sound(platform::findGameFile(QStringLiteral("Put.wav")));
 
     window::MainWindow mainWindow(sound, platform::seedFromTimeOfDay());
-    dialogs::AboutBox aboutBox(&mainWindow);
-    dialogs::BackChooser backChooser(&mainWindow);
-    dialogs::StatisticsWindow statisticsWindow(&mainWindow);
-    mainWindow.setDialogs(&aboutBox, &backChooser, &statisticsWindow);
     mainWindow.show();
     return QApplication::exec();
 }

@@ -1,13 +1,48 @@
 #include "dialogs/about_box.h"
 
-#include "dialogs/fixed_dialog.h"
+#include "assets/pictures.h"
+
+#include <QLabel>
+#include <QPushButton>
 
 namespace dialogs
 {
 
-AboutBox::AboutBox(QWidget* owner) : QDialog(owner)
+namespace
 {
-    makeFixedDialog(*this, QStringLiteral("FrmB"), QStringLiteral("О программе"), {335, 99});
+
+constexpr QSize ClientSize{335, 99};
+constexpr QRect IconGeometry{16, 16, assets::IconSize, assets::IconSize};
+constexpr QPoint NamePosition{64, 16};
+constexpr QRect CreditGeometry{64, 32, 255, 13};
+constexpr QRect OkGeometry{130, 64, 75, 25};
+constexpr int LabelHeight = 13;
+
+} // namespace
+
+AboutBox::AboutBox(QWidget* owner)
+    : FixedDialog(QStringLiteral("FrmB"), QStringLiteral("О программе"), ClientSize, owner)
+{
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("Image1"));
+    icon->setGeometry(IconGeometry);
+    icon->setPixmap(QPixmap::fromImage(assets::loadPicture(QStringLiteral("MAINICON"))));
+
+    auto* name = new QLabel(QStringLiteral("Тавлен++ 1.04 — карточная игра для Linux"), this);
+    name->setObjectName(QStringLiteral("Label1"));
+    name->move(NamePosition);
+    name->resize(name->sizeHint().width(), LabelHeight);
+
+    auto* credit = new QLabel(QStringLiteral("Команда разработчиков Тавлен++, 2026"), this);
+    credit->setObjectName(QStringLiteral("Label2"));
+    credit->setGeometry(CreditGeometry);
+    credit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("Button1"));
+    ok->setGeometry(OkGeometry);
+    ok->setFocus();
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 } // namespace dialogs

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/fixed_dialog.h"
 
 namespace dialogs
 {
 
-// The about box: the program's name and version.
-class AboutBox : public QDialog
+// The about box: the program's icon, name and version, and who made it.
+class AboutBox : public FixedDialog
 {
     Q_OBJECT
 public:

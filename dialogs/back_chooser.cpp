@@ -1,13 +1,39 @@
 #include "dialogs/back_chooser.h"
 
-#include "dialogs/fixed_dialog.h"
+#include "assets/pictures.h"
+#include "dialogs/design_picture.h"
+
+#include <QFrame>
 
 namespace dialogs
 {
 
-BackChooser::BackChooser(QWidget* owner) : QDialog(owner)
+namespace
 {
-    makeFixedDialog(*this, QStringLiteral("FrmC"), QStringLiteral("Выбор рубашки"), {359, 248});
+
+constexpr QSize ClientSize{359, 248};
+constexpr QRect PanelGeometry{8, 8, 343, 232};
+// Two rows of four designs on the panel.
+constexpr int DesignsPerRow = 4;
+constexpr QPoint FirstDesign{16, 16};
+constexpr QPoint DesignPitch{80, 104};
+
+} // namespace
+
+BackChooser::BackChooser(QWidget* owner)
+    : FixedDialog(QStringLiteral("FrmC"), QStringLiteral("Выбор рубашки"), ClientSize, owner)
+{
+    QFrame* panel = makeSunkenPanel(QStringLiteral("Panel1"), PanelGeometry, this);
+    for (int design = 1; design <= assets::BackDesigns; ++design) {
+        auto* picture = new DesignPicture(design, panel);
+        const int index = design - 1;
+        picture->move(FirstDesign + QPoint(index % DesignsPerRow * DesignPitch.x(),
+                                           index / DesignsPerRow * DesignPitch.y()));
+        connect(picture, &DesignPicture::picked, this, [this](int picked) {
+            Q_EMIT designPicked(picked);
+            accept();
+        });
+    }
 }
 
 } // namespace dialogs

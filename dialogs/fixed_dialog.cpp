@@ -1,16 +1,59 @@
 #include "dialogs/fixed_dialog.h"
 
+#include <QFrame>
+#include <QScreen>
+
 namespace dialogs
 {
 
-void makeFixedDialog(QDialog& dialog, const QString& name, const QString& caption, QSize client)
+namespace
 {
-    dialog.setObjectName(name);
-    dialog.setWindowTitle(caption);
-    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint);
-    dialog.setFixedSize(client);
-    dialog.setModal(true);
+
+// The dialogs were laid out for an 8-point sans serif of 11 pixels, narrow enough for their
+// longest labels; Liberation Sans has those measures and comes with every desktop we install on.
+const QString DialogFontFamily = QStringLiteral("Liberation Sans");
+constexpr int DialogFontPixels = 11;
+
+} // namespace
+
+FixedDialog::FixedDialog(const QString& objectName, const QString& caption, QSize client,
+                         QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint)
+{
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setFixedSize(client);
+    setModal(true);
+    QFont font(DialogFontFamily);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(DialogFontPixels);
+    setFont(font);
+}
+
+void FixedDialog::setVisible(bool visible)
+{
+    // Centred on the screen rather than on the main window; a dialog that was moved keeps the
+    // place it is given here.
+    if (visible)
+        if (const QScreen* screen = this->screen()) {
+            const QRect area = screen->geometry();
+            move(area.topLeft() + QPoint((area.width() - frameGeometry().width()) / 2,
+                                         (area.height() - frameGeometry().height()) / 2));
+        }
+    QDialog::setVisible(visible);
+}
+
+QFrame* makeSunkenPanel(const QString& objectName, const QRect& geometry, QWidget* parent)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(objectName);
+    // A sunken box one pixel wide is drawn as a lowered line with a raised one inside it.
+    panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    panel->setLineWidth(1);
+    panel->setMidLineWidth(0);
+    panel->setGeometry(geometry);
+    return panel;
 }
 
 } // namespace dialogs

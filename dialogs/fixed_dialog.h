@@ -2,10 +2,23 @@
 
 #include <QDialog>
 
+class QFrame;
+
 namespace dialogs
 {
 
-// A modal dialog of fixed client size with a close box and no minimise or maximise button.
-void makeFixedDialog(QDialog& dialog, const QString& name, const QString& caption, QSize client);
+// A modal dialog of fixed client size, with a close box and no minimise or maximise button,
+// in the game's dialog font, centred on the screen each time it is shown.
+class FixedDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    FixedDialog(const QString& objectName, const QString& caption, QSize client, QWidget* owner);
+
+    void setVisible(bool visible) override;
+};
+
+// A panel sunk into the dialog with a raised rim just inside it, at `geometry`.
+QFrame* makeSunkenPanel(const QString& objectName, const QRect& geometry, QWidget* parent);
 
 } // namespace dialogs

@@ -1,13 +1,117 @@
 #include "dialogs/statistics_window.h"
 
-#include "dialogs/fixed_dialog.h"
+#include "chart/pie_chart.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
 
 namespace dialogs
 {
 
-StatisticsWindow::StatisticsWindow(QWidget* owner) : QDialog(owner)
+namespace
 {
-    makeFixedDialog(*this, QStringLiteral("FrmD"), QStringLiteral("Статистика"), {316, 401});
+
+constexpr QSize ClientSize{316, 401};
+constexpr QRect ChartGeometry{8, 8, 300, 265};
+constexpr QRect PanelGeometry{8, 280, 300, 81};
+constexpr QRect ResetGeometry{8, 368, 65, 25};
+constexpr QRect CloseGeometry{96, 368, 212, 25};
+// Four rows of a caption and its value on the panel.
+constexpr int FirstRowTop = 8;
+constexpr int RowPitch = 16;
+constexpr int CaptionLeft = 8;
+constexpr int ValueLeft = 256;
+
+const QColor JohnColor{0, 0, 255};
+const QColor HumanColor{255, 0, 0};
+const QColor HarryColor{0, 128, 0};
+
+QLabel* label(const QString& objectName, const QString& text, QPoint at, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+} // namespace
+
+StatisticsWindow::StatisticsWindow(const game::Tally& tally, QWidget* owner)
+    : FixedDialog(QStringLiteral("FrmD"), QStringLiteral("Статистика"), ClientSize, owner),
+      tally_(tally)
+{
+    chart_ = new chart::PieChart(this);
+    chart_->setObjectName(QStringLiteral("Chart1"));
+    chart_->setGeometry(ChartGeometry);
+
+    QFrame* panel = makeSunkenPanel(QStringLiteral("Panel1"), PanelGeometry, this);
+    const QString captions[] = {
+        QStringLiteral("Количество сыгранных партий:"),
+        QStringLiteral("Сколько раз Сеня финишировал первым::"),
+        QStringLiteral("Сколько раз Вы финишировали первым:"),
+        QStringLiteral("Сколько раз Лёлик финишировал первым:"),
+    };
+    for (int row = 0; row < int(values_.size()); ++row) {
+        const int top = FirstRowTop + row * RowPitch;
+        label(QStringLiteral("Label%1").arg(2 * row + 1), captions[row], {CaptionLeft, top}, panel);
+        values_[std::size_t(row)] = label(QStringLiteral("Label%1").arg(2 * row + 2),
+                                          QStringLiteral("0"), {ValueLeft, top}, panel);
+    }
+
+    resetButton_ = new QPushButton(QStringLiteral("Обнулить"), this);
+    resetButton_->setObjectName(QStringLiteral("Button1"));
+    resetButton_->setGeometry(ResetGeometry);
+    connect(resetButton_, &QPushButton::clicked, this, &StatisticsWindow::reset);
+
+    auto* close = new QPushButton(QStringLiteral("Выход"), this);
+    close->setObjectName(QStringLiteral("Button2"));
+    close->setGeometry(CloseGeometry);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    // "Выход" comes first in the tab order and holds the focus when the window opens.
+    setTabOrder(close, resetButton_);
+    close->setFocus();
+}
+
+void StatisticsWindow::showTally()
+{
+    fill();
+    exec();
+}
+
+bool StatisticsWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
+        offerReset();
+    return FixedDialog::event(event);
+}
+
+void StatisticsWindow::fill()
+{
+    chart_->clear();
+    chart_->add(tally_.johnPoints, QStringLiteral("Сеня"), JohnColor);
+    chart_->add(tally_.humanPoints, QStringLiteral("Вы"), HumanColor);
+    chart_->add(tally_.harryPoints, QStringLiteral("Лёлик"), HarryColor);
+    const std::int32_t counts[] = {tally_.gamesPlayed, tally_.johnFirstPlaces,
+                                   tally_.humanFirstPlaces, tally_.harryFirstPlaces};
+    for (std::size_t row = 0; row < values_.size(); ++row) {
+        values_[row]->setText(QString::number(counts[row]));
+        values_[row]->adjustSize();
+    }
+}
+
+void StatisticsWindow::reset()
+{
+    Q_EMIT resetRequested();
+    fill();
+    resetButton_->setEnabled(false);
+}
+
+void StatisticsWindow::offerReset()
+{
+    resetButton_->setEnabled(tally_.gamesPlayed != 0);
 }
 
 } // namespace dialogs

@@ -18,6 +18,8 @@ namespace
 constexpr int MoveInterval = 450; // ms between two computer moves
 const QColor TableGreen(0, 128, 0);
 constexpr int FeltBevelWidth = 2;
+const QString DefaultLeftBack = QStringLiteral("RubL1");
+const QString DefaultRightBack = QStringLiteral("RubR1");
 
 QWidget* greenPanel(const QString& name, const QRect& rect, QWidget* parent)
 {
@@ -35,7 +37,6 @@ QImage loadScreenPicture(const QString& name)
     return assets::loadPicture(name).convertToFormat(QImage::Format_RGB32);
 }
 
-// A back named by the settings; an unknown name falls back to the first design.
 QImage loadBack(const QString& name, const QString& fallback)
 {
     QImage back = loadScreenPicture(name);
@@ -61,20 +62,12 @@ MainWindow::MainWindow(platform::Sound& sound, std::uint32_t seed)
     connect(&moveTimer_, &QTimer::timeout, this, &MainWindow::playComputerTick);
     qApp->installEventFilter(this);
 
-    leftBack_ = loadBack(leftBackName_, QStringLiteral("RubL1"));
-    rightBack_ = loadBack(rightBackName_, QStringLiteral("RubR1"));
+    loadBacks();
     emptyCellPicture_ = loadScreenPicture(QStringLiteral("None"));
     dealNewGame();
 }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::setDialogs(QDialog* about, QDialog* backChooser, QDialog* statistics)
-{
-    aboutBox_ = about;
-    backChooser_ = backChooser;
-    statisticsWindow_ = statistics;
-}
 
 void MainWindow::buildTable()
 {
@@ -137,11 +130,22 @@ void MainWindow::dealNewGame()
     const game::Hand& hand = game_.hand(game::Player::Human);
     for (int k = 1; k <= game::HandSlots; ++k)
         handCard(k)->drawPicture(*hand[k].face);
+    drawBacks();
+    syncTimer();
+}
+
+void MainWindow::loadBacks()
+{
+    leftBack_ = loadBack(leftBackName_, DefaultLeftBack);
+    rightBack_ = loadBack(rightBackName_, DefaultRightBack);
+}
+
+void MainWindow::drawBacks()
+{
     for (ImageControl* back : johnBacks_)
         back->drawPicture(leftBack_);
     for (ImageControl* back : harryBacks_)
         back->drawPicture(rightBack_);
-    syncTimer();
 }
 
 opponents::Level MainWindow::level() const

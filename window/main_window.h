@@ -10,7 +10,6 @@
 #include <memory>
 
 class QAction;
-class QDialog;
 class QFrame;
 class QMimeData;
 
@@ -18,6 +17,13 @@ namespace platform
 {
 class Sound;
 }
+
+namespace dialogs
+{
+class AboutBox;
+class BackChooser;
+class StatisticsWindow;
+} // namespace dialogs
 
 namespace window
 {
@@ -35,9 +41,6 @@ class MainWindow : public QMainWindow
 public:
     MainWindow(platform::Sound& sound, std::uint32_t seed);
     ~MainWindow() override;
-
-    // The dialogs are made after the main window; it only shows them.
-    void setDialogs(QDialog* about, QDialog* backChooser, QDialog* statistics);
 
     // The state of play behind the pictures, for tests and tools that must see what a player
     // cannot: the computers' hands and the table list.
@@ -58,6 +61,11 @@ private:
     void chooseBack();
     void showHelp();
     void showAbout();
+    // Both columns take back design 1..8 at once, their hidden cards staying hidden.
+    void setBackDesign(int design);
+    // The back pictures named by the back names; a name of no back falls back to the first.
+    void loadBacks();
+    void drawBacks();
 
     void playComputerTick();
     // The hand pointer marks a card that has a place on the table.
@@ -109,9 +117,10 @@ private:
     QAction* highLevelAction_ = nullptr;
     QAction* soundAction_ = nullptr;
 
-    QDialog* aboutBox_ = nullptr;
-    QDialog* backChooser_ = nullptr;
-    QDialog* statisticsWindow_ = nullptr;
+    // Made on their first showing, so that none of them slows the start.
+    dialogs::AboutBox* aboutBox_ = nullptr;
+    dialogs::BackChooser* backChooser_ = nullptr;
+    dialogs::StatisticsWindow* statisticsWindow_ = nullptr;
     HelpViewer* helpViewer_ = nullptr;
 };
 

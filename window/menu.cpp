@@ -1,3 +1,6 @@
+#include "dialogs/about_box.h"
+#include "dialogs/back_chooser.h"
+#include "dialogs/statistics_window.h"
 #include "platform/files.h"
 #include "window/help_viewer.h"
 #include "window/image_control.h"
@@ -93,20 +96,37 @@ void MainWindow::newGame()
 
 void MainWindow::showStatistics()
 {
-    if (statisticsWindow_)
-        statisticsWindow_->exec();
+    if (!statisticsWindow_) {
+        statisticsWindow_ = new dialogs::StatisticsWindow(game_.tally(), this);
+        connect(statisticsWindow_, &dialogs::StatisticsWindow::resetRequested, this,
+                [this] { game_.setTally({}); });
+    }
+    statisticsWindow_->showTally();
 }
 
 void MainWindow::chooseBack()
 {
-    if (backChooser_)
-        backChooser_->exec();
+    if (!backChooser_) {
+        backChooser_ = new dialogs::BackChooser(this);
+        connect(backChooser_, &dialogs::BackChooser::designPicked, this,
+                &MainWindow::setBackDesign);
+    }
+    backChooser_->exec();
+}
+
+void MainWindow::setBackDesign(int design)
+{
+    leftBackName_ = QStringLiteral("RubL%1").arg(design);
+    rightBackName_ = QStringLiteral("RubR%1").arg(design);
+    loadBacks();
+    drawBacks();
 }
 
 void MainWindow::showAbout()
 {
-    if (aboutBox_)
-        aboutBox_->exec();
+    if (!aboutBox_)
+        aboutBox_ = new dialogs::AboutBox(this);
+    aboutBox_->exec();
 }
 
 void MainWindow::showHelp()
