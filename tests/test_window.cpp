@@ -1,5 +1,6 @@
 // The main window driven as a player drives it: the deal on screen, the drags and their
 // refusals, Space, the hand pointer, the menu and the layout.
+#include "assets/pictures.h"
 #include "window/help_viewer.h"
 #include "window_fixture.h"
 
@@ -7,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTextBrowser>
 
 using game::Player;
@@ -272,6 +274,41 @@ private Q_SLOTS:
         QVERIFY(!action("ASound")->isChecked());
         QVERIFY(runComputers());
         QCOMPARE(sound.plays, 0); // silent now
+    }
+
+    // A picked design reaches both columns at once, hidden backs staying hidden; "Обнулить"
+    // clears the game's own tally.
+    void dialogsReachTheGame()
+    {
+        QVERIFY(playUntil([this] {
+            return !game::hasCards(game().hand(Player::John)) || game().tally().gamesPlayed > 0;
+        }));
+        const auto pickDesign = [this] {
+            QWidget* chooser = QApplication::activeModalWidget();
+            QTest::mouseClick(chooser->findChild<QWidget*>(QStringLiteral("Image5")),
+                              Qt::LeftButton);
+        };
+        QTimer::singleShot(0, this, pickDesign);
+        action("ARub")->trigger();
+        const QImage left = assets::loadPicture(QStringLiteral("RubL5"));
+        for (const auto& [player, name] :
+             {std::pair{Player::John, "John%1"}, {Player::Harry, "Harry%1"}})
+            for (int k = 1; k <= game::HandSlots; ++k) {
+                const auto* back = control(QString::fromLatin1(name).arg(k));
+                QCOMPARE(back->picture(),
+                         (player == Player::John ? left : left.mirrored(true, false))
+                             .convertToFormat(QImage::Format_RGB32));
+                QCOMPARE(back->isHidden(), !game().hand(player)[k].present());
+            }
+
+        QTimer::singleShot(0, this, [] {
+            QWidget* statistics = QApplication::activeModalWidget();
+            QTest::mouseClick(statistics->findChild<QPushButton*>(QStringLiteral("Button1")),
+                              Qt::LeftButton);
+            statistics->close();
+        });
+        action("AResults")->trigger();
+        QVERIFY(game().tally() == game::Tally{});
     }
 
     void helpOpensOrSaysItIsMissing()
