@@ -5,6 +5,7 @@
 
 #include <QTest>
 #include <functional>
+#include <limits>
 #include <random>
 
 using namespace game;
@@ -319,6 +320,26 @@ private Q_SLOTS:
                 QVERIFY(!opponents::playTick(game, level));
             }
         }
+    }
+
+    // A tally that has reached the largest number a counter holds stays there.
+    void fullCountersStayFull()
+    {
+        constexpr std::int32_t Largest = std::numeric_limits<std::int32_t>::max();
+        const Tally full{Largest, Largest, Largest, Largest, Largest, Largest, Largest};
+        Game game(blankDeck(), DealSeed);
+        game.setTally(full);
+        game.newGame();
+        for (int move = 0; move < MaxMoves && !game.isOver(); ++move)
+            if (game.computersMoving())
+                opponents::playTick(game, Level::High);
+            else if (const std::optional<Move> drop =
+                         opponents::chooseCard(game.hand(Player::Human), game.table(), Level::Low))
+                game.layHumanCard(drop->slot, drop->cell);
+            else
+                game.pass();
+        QVERIFY(game.isOver());
+        QVERIFY(game.tally() == full);
     }
 };
 

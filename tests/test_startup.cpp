@@ -152,6 +152,23 @@ private Q_SLOTS:
                                                                    QStringLiteral("Level=Low"))));
     }
 
+    // A back name that names no design shows the first design, and the game is dealt.
+    void unknownBacksShowTheFirstDesign()
+    {
+        QTemporaryDir folder;
+        writeFile(folder.filePath(QStringLiteral("Param.ini")),
+                  windows1251(QStringLiteral("[Настройки]\nRubL=RubL9\nRubR=\n")));
+        Run run(folder.path());
+        QVERIFY(run.desktop.boxes.isEmpty());
+        for (const auto& [back, first] : {std::pair{"John7", "RubL1"}, {"Harry7", "RubR1"}}) {
+            const auto* image =
+                run.window->findChild<window::ImageControl*>(QString::fromLatin1(back));
+            QCOMPARE(image->picture(), assets::loadPicture(QString::fromLatin1(first))
+                                           .convertToFormat(QImage::Format_RGB32));
+        }
+        QVERIFY(game::hasCards(run.window->game().hand(game::Player::Human)));
+    }
+
     // A bad counter is shown once and read as 0; everything else is read, and the file gets
     // the good values back at close.
     void aBadFileIsReportedOnce()
