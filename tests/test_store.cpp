@@ -255,18 +255,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("config");
         QTest::addColumn<QString>("used");
         QTest::addColumn<bool>("paramIsDirectory");
-        QTest::newRow("beside the program") << "program"
-                                            << "config"
-                                            << "program" << false;
-        QTest::newRow("program directory not writable") << "plain/program"
-                                                        << "config/tavlen"
-                                                        << "config/tavlen" << false;
-        QTest::newRow("Param.ini is a directory") << "program"
-                                                  << "config"
-                                                  << "program" << true;
-        QTest::newRow("no directory can be made") << "plain/program"
-                                                  << "plain/config"
-                                                  << "plain/config" << false;
+        const auto row = [](const char* name, const char* program, const char* config,
+                            const char* used, bool paramIsDirectory) {
+            QTest::newRow(name) << program << config << used << paramIsDirectory;
+        };
+        row("beside the program", "program", "config", "program", false);
+        row("program directory not writable", "plain/program", "config/app", "config/app", false);
+        row("Param.ini is a directory", "program", "config", "program", true);
+        row("no directory can be made", "plain/program", "plain/config", "plain/config", false);
     }
     void startAndClose()
     {
