@@ -10,6 +10,7 @@ namespace store
 
 class IniDocument;
 
+// The main window's state: only a normal or a maximised window is kept in the file.
 enum class WindowState { Normal, Maximized, Minimized };
 
 // What the game keeps in "Param.ini" between runs: the sound, the two card backs, the tally,
