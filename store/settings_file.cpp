@@ -2,12 +2,10 @@
 
 #include "store/ini_document.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 namespace store
 {
@@ -34,12 +32,6 @@ std::optional<QByteArray> readContents(QFile& file)
 }
 
 } // namespace
-
-SettingsFile::SettingsFile()
-    : SettingsFile(QCoreApplication::applicationDirPath(),
-                   QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
-{
-}
 
 SettingsFile::SettingsFile(const QString& preferredDirectory, const QString& fallbackDirectory)
     : directory_(isWritableDirectory(preferredDirectory) ? preferredDirectory : fallbackDirectory)

@@ -29,9 +29,7 @@ public:
         NotLoaded, // nothing written, as loading failed and the player has heard of it
     };
 
-    // Beside the program, or in the configuration directory that Qt names for the game.
-    SettingsFile();
-    // The same with the two directories given.
+    // The preferred directory when the game may write there, the fallback otherwise.
     SettingsFile(const QString& preferredDirectory, const QString& fallbackDirectory);
 
     // Fills `settings` from the file. A missing file is created empty and gives the defaults,
