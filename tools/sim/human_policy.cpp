@@ -1,0 +1,64 @@
+#include "tools/sim/human_policy.h"
+
+#include "game/legality.h"
+#include "opponents/choice.h"
+
+namespace sim
+{
+
+namespace
+{
+
+// Seeded through a seed sequence, so that the human's draws do not repeat the dealer's,
+// whose generator takes the same seed directly.
+std::mt19937 generatorFor(std::uint32_t seed)
+{
+    std::seed_seq sequence{seed};
+    return std::mt19937(sequence);
+}
+
+} // namespace
+
+HumanPolicy::HumanPolicy(Kind kind, std::uint32_t seed) : kind_(kind), random_(generatorFor(seed))
+{
+}
+
+std::optional<game::Move> HumanPolicy::choose(const game::Hand& hand, const game::Table& table)
+{
+    switch (kind_) {
+    case Kind::Low:
+        return opponents::chooseCard(hand, table, opponents::Level::Low);
+    case Kind::High:
+        return opponents::chooseCard(hand, table, opponents::Level::High);
+    case Kind::First:
+    case Kind::Random:
+        break;
+    }
+    const std::vector<game::Move>& moves = legalMoves(hand, table);
+    if (moves.empty())
+        return std::nullopt;
+    if (kind_ == Kind::First)
+        return moves.front();
+    return moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(random_)];
+}
+
+const std::vector<game::Move>& HumanPolicy::legalMoves(const game::Hand& hand,
+                                                       const game::Table& table)
+{
+    moves_.clear();
+    for (int slot = 1; slot <= game::HandSlots; ++slot) {
+        const game::Card& card = hand[slot];
+        if (!card.present())
+            continue;
+        // A card only ever lies in its rank's column, so only that column's cells are tried.
+        const int column = card.rank - game::Six + 1;
+        for (int row = 1; row <= game::TableRows; ++row) {
+            const int cell = game::cellAt(row, column);
+            if (game::canLayAt(table, card, cell))
+                moves_.push_back({slot, cell});
+        }
+    }
+    return moves_;
+}
+
+} // namespace sim

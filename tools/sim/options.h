@@ -1,0 +1,30 @@
+#pragma once
+
+#include "opponents/choice.h"
+#include "tools/sim/human_policy.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace sim
+{
+
+// What the simulator is asked to play, as read from its command line.
+struct Options {
+    int games = 0;
+    std::uint32_t seed = 0;
+    opponents::Level level = opponents::Level::Low;
+    HumanPolicy::Kind human = HumanPolicy::Kind::Random;
+    bool trace = false;
+    QString dealsFile; // empty: random deals
+};
+
+// Reads the command line. Answers --help itself and ends the program; on a wrong option or
+// value returns nothing with the reason in `error`.
+std::optional<Options> readOptions(const QStringList& arguments, QString& error);
+
+// One line saying what is played, to head the report.
+QString describe(const Options& options);
+
+} // namespace sim
