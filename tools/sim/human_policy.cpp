@@ -2,6 +2,7 @@
 
 #include "game/legality.h"
 #include "opponents/choice.h"
+#include "opponents/suit_rows.h"
 
 namespace sim
 {
@@ -46,16 +47,22 @@ const std::vector<game::Move>& HumanPolicy::legalMoves(const game::Hand& hand,
                                                        const game::Table& table)
 {
     moves_.clear();
+    const opponents::SuitRows rows(table);
     for (int slot = 1; slot <= game::HandSlots; ++slot) {
         const game::Card& card = hand[slot];
         if (!card.present())
             continue;
-        // A card only ever lies in its rank's column, so only that column's cells are tried.
-        const int column = card.rank - game::Six + 1;
-        for (int row = 1; row <= game::TableRows; ++row) {
-            const int cell = game::cellAt(row, column);
+        const auto tryCell = [&](int cell) {
             if (game::canLayAt(table, card, cell))
                 moves_.push_back({slot, cell});
+        };
+        // A nine goes into the nines' column, any other card into its own place in its suit's
+        // row; canLayAt says whether it may go there now.
+        if (card.rank == game::Nine) {
+            for (int row = 1; row <= game::TableRows; ++row)
+                tryCell(game::cellAt(row, game::NineColumn));
+        } else if (const int home = rows.homeOf(card.suit, card.rank); home != opponents::NoCell) {
+            tryCell(home);
         }
     }
     return moves_;

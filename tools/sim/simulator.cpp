@@ -30,15 +30,18 @@ void Simulator::playOut()
         trace_->deal({game_.hand(game::Player::Human), game_.hand(game::Player::John),
                       game_.hand(game::Player::Harry)});
     const game::Tally before = game_.tally();
-    while (!game_.isOver()) {
+    for (;;) {
         game::Player mover = game::Player::Human;
         std::optional<game::Move> move;
         if (game_.computersMoving()) {
             mover = game_.nextComputer();
             if (const auto laid = opponents::playTick(game_, level_))
                 move = game::Move{laid->slot, laid->cell};
-        } else {
+        } else if (game::hasCards(game_.hand(game::Player::Human))) {
             move = humanTurn();
+        } else {
+            // The computers stop only for the human's turn and at the end of the game.
+            break;
         }
         if (trace_)
             trace_->turn(mover, move);
