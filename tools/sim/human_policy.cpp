@@ -4,6 +4,8 @@
 #include "opponents/choice.h"
 #include "opponents/suit_rows.h"
 
+#include <limits>
+
 namespace sim
 {
 
@@ -12,6 +14,8 @@ namespace
 
 // Seeded through a seed sequence, so that the human's draws do not repeat the dealer's,
 // whose generator takes the same seed directly.
+constexpr std::size_t AllMoves = std::numeric_limits<std::size_t>::max();
+
 std::mt19937 generatorFor(std::uint32_t seed)
 {
     std::seed_seq sequence{seed};
@@ -35,7 +39,9 @@ std::optional<game::Move> HumanPolicy::choose(const game::Hand& hand, const game
     case Kind::Random:
         break;
     }
-    const std::vector<game::Move>& moves = legalMoves(hand, table);
+    // The first policy needs no more than the first slot that has a move.
+    const std::size_t wanted = kind_ == Kind::First ? 1 : AllMoves;
+    const std::vector<game::Move>& moves = legalMoves(hand, table, wanted);
     if (moves.empty())
         return std::nullopt;
     if (kind_ == Kind::First)
@@ -44,11 +50,11 @@ std::optional<game::Move> HumanPolicy::choose(const game::Hand& hand, const game
 }
 
 const std::vector<game::Move>& HumanPolicy::legalMoves(const game::Hand& hand,
-                                                       const game::Table& table)
+                                                       const game::Table& table, std::size_t wanted)
 {
     moves_.clear();
     const opponents::SuitRows rows(table);
-    for (int slot = 1; slot <= game::HandSlots; ++slot) {
+    for (int slot = 1; slot <= game::HandSlots && moves_.size() < wanted; ++slot) {
         const game::Card& card = hand[slot];
         if (!card.present())
             continue;

@@ -27,8 +27,10 @@ public:
     std::optional<game::Move> choose(const game::Hand& hand, const game::Table& table);
 
 private:
-    // Every card and cell the rules allow, hand slot by hand slot, each slot's cells in order.
-    const std::vector<game::Move>& legalMoves(const game::Hand& hand, const game::Table& table);
+    // Every card and cell the rules allow, hand slot by hand slot, each slot's cells in order;
+    // the slots after the one that brings the count up to `wanted` are not tried.
+    const std::vector<game::Move>& legalMoves(const game::Hand& hand, const game::Table& table,
+                                              std::size_t wanted);
 
     Kind kind_;
     std::mt19937 random_;
