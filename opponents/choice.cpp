@@ -18,18 +18,18 @@ using game::Table;
 namespace
 {
 
-// A card of the hand with the cell it fits into on this table, NoCell where it does not:
-// below the next higher card of its suit (left of it), and above the next lower one (right of
-// it). Either way the card goes to its own place in its suit's row. Every card lies only in its
-// own place, so the neighbours are looked for there and nowhere else on the table; and the
-// first held card that fits is the first pair that a scan of every hand slot against every
-// table cell would find.
+// A card of the hand, its own place in its suit's row, and whether it fits there on this
+// table: below the next higher card of its suit (left of it), or above the next lower one
+// (right of it). Every card lies only in its own place, so the neighbours are looked for
+// there and nowhere else on the table; and the first held card that fits is the first pair
+// that a scan of every hand slot against every table cell would find.
 struct HeldCard {
     int slot;
+    int home; // NoCell while the suit has no row
     game::Suit suit;
-    int rank;
-    int cellBelow;
-    int cellAbove;
+    game::Rank rank;
+    bool fitsBelow;
+    bool fitsAbove;
 };
 
 int ifEmpty(const Table& table, int cell)
@@ -49,22 +49,25 @@ std::size_t readHand(const Hand& hand, const Table& table,
             continue;
         const int home = rows.homeOf(card.suit, card.rank);
         const bool free = home != NoCell && !table[home].present();
-        const bool below = free && card.rank < game::Ace &&
-                           table[home + 1].is(card.suit, game::Rank(card.rank + 1));
-        const bool above = free && card.rank > game::Six &&
-                           table[home - 1].is(card.suit, game::Rank(card.rank - 1));
-        held[count++] = {s, card.suit, card.rank, below ? home : NoCell, above ? home : NoCell};
+        held[count++] = {s,
+                         home,
+                         card.suit,
+                         card.rank,
+                         free && card.rank < game::Ace &&
+                             table[home + 1].is(card.suit, game::Rank(card.rank + 1)),
+                         free && card.rank > game::Six &&
+                             table[home - 1].is(card.suit, game::Rank(card.rank - 1))};
     }
     return count;
 }
 
-// The first held card, in slot order, that fits into its cell `fit` and is `wanted`.
+// The first held card, in slot order, that `fits` and is `wanted`.
 template <typename Wanted>
-std::optional<Move> firstFit(std::span<const HeldCard> held, int HeldCard::*fit, Wanted wanted)
+std::optional<Move> firstFit(std::span<const HeldCard> held, bool HeldCard::*fits, Wanted wanted)
 {
     for (const HeldCard& h : held)
-        if (h.*fit != NoCell && wanted(h))
-            return Move{h.slot, h.*fit};
+        if (h.*fits && wanted(h))
+            return Move{h.slot, h.home};
     return std::nullopt;
 }
 
@@ -134,12 +137,12 @@ std::optional<Move> chooseCard(const Hand& hand, const Table& table, Level level
         return move;
     if (level == Level::High) {
         // Rule 2: a six, or a card the computer can follow down with its own next card.
-        if (auto move = firstFit(held, &HeldCard::cellBelow, [held](const HeldCard& h) {
+        if (auto move = firstFit(held, &HeldCard::fitsBelow, [held](const HeldCard& h) {
                 return h.rank == game::Six || holdsCard(held, h.suit, h.rank - 1);
             }))
             return move;
         // Rule 3: an ace, or a card the computer can follow up with its own next card.
-        if (auto move = firstFit(held, &HeldCard::cellAbove, [held](const HeldCard& h) {
+        if (auto move = firstFit(held, &HeldCard::fitsAbove, [held](const HeldCard& h) {
                 return h.rank == game::Ace || holdsCard(held, h.suit, h.rank + 1);
             }))
             return move;
@@ -148,9 +151,9 @@ std::optional<Move> chooseCard(const Hand& hand, const Table& table, Level level
     }
     // Rules 5 and 6: any card that extends its row, downwards before upwards.
     const auto anyCard = [](const HeldCard&) { return true; };
-    if (auto move = firstFit(held, &HeldCard::cellBelow, anyCard))
+    if (auto move = firstFit(held, &HeldCard::fitsBelow, anyCard))
         return move;
-    if (auto move = firstFit(held, &HeldCard::cellAbove, anyCard))
+    if (auto move = firstFit(held, &HeldCard::fitsAbove, anyCard))
         return move;
     // Rules 7 and 8: a nine below a nine, else above one.
     for (int step : {game::TableColumns, -game::TableColumns})
