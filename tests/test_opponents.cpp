@@ -22,7 +22,7 @@ constexpr int BreakOffEvery = 8;   // every so many games a new one is dealt mid
 constexpr int LatestBreakOff = 60; // moves
 constexpr std::uint32_t DealSeed = 7;
 constexpr std::uint32_t HumanSeed = 11;
-constexpr int ComparedGames = 300;
+constexpr int ComparedGames = 100;
 
 using HumanPolicy = std::function<std::size_t(std::size_t choices)>;
 
