@@ -26,7 +26,8 @@ std::optional<std::vector<game::Hands>> DealReader::read(QTextStream& in)
     QString text;
     while (in.readLineInto(&text)) {
         ++line;
-        const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
+        // Any run of blanks, tabs or a carriage return separates words like one space.
+        const QStringList words = text.simplified().split(u' ', Qt::SkipEmptyParts);
         if (words.isEmpty() || words.front() != trace::DealWord)
             continue;
         if (!readHand(line, words))

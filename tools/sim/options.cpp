@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <array>
+#include <limits>
 #include <utility>
 
 namespace sim
@@ -48,8 +49,8 @@ QString description()
     return QStringLiteral(
                "Plays whole games of Тавлен++ with no window: Сеня (John) and Лёлик (Harry) by\n"
                "the computers' rules at one level, your seat (the human) by a simple policy.\n"
-               "Prints first places and points per game for each player, with a 95 % "
-               "confidence\ninterval, and the games played per second.\n\n"
+               "Prints first places and points per game for each player, with a 95 % confidence\n"
+               "interval, and the games played per second.\n\n"
                "Human policies, each passing only when no card fits:\n"
                "  random  any card and cell that the rules allow, all equally likely\n"
                "  first   the first card that fits, by hand slot, then the lowest cell\n"
@@ -102,7 +103,8 @@ std::optional<Options> readOptions(const QStringList& arguments, QString& error)
     if (!gamesOk || options.games < 1 || options.games > MaxGames)
         error = QStringLiteral("--games takes a number from 1 to %1").arg(MaxGames);
     else if (!seedOk)
-        error = QStringLiteral("--seed takes a number from 0 to %1").arg(UINT32_MAX);
+        error = QStringLiteral("--seed takes a number from 0 to %1")
+                    .arg(std::numeric_limits<std::uint32_t>::max());
     else if (!levelValue)
         error = QStringLiteral("--level takes low or high");
     else if (!humanValue)
@@ -120,8 +122,8 @@ QString describe(const Options& options)
 {
     const QString deals = options.dealsFile.isEmpty()
                               ? QStringLiteral("random deals")
-                              : QStringLiteral("deals from %1").arg(options.dealsFile);
-    return QStringLiteral("%1, John and Harry at level %2, human policy %3, seed %4")
+                              : QStringLiteral("the deals of %1").arg(options.dealsFile);
+    return QStringLiteral("Played %1: John and Harry at level %2, human policy %3, seed %4")
         .arg(deals, nameOf(LevelNames, options.level).toString(),
              nameOf(PolicyNames, options.human).toString())
         .arg(options.seed);

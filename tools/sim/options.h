@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 
 namespace sim
@@ -20,8 +21,8 @@ struct Options {
     QString dealsFile; // empty: random deals
 };
 
-// Reads the command line. Answers --help itself and ends the program; on a wrong option or
-// value returns nothing with the reason in `error`.
+// Reads the command line. --help, and an option that does not exist, are answered by the
+// parser, which ends the program; on a wrong value returns nothing with the reason in `error`.
 std::optional<Options> readOptions(const QStringList& arguments, QString& error);
 
 // One line saying what is played, to head the report.

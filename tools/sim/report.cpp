@@ -1,6 +1,7 @@
 #include "tools/sim/report.h"
 
 #include <array>
+#include <cmath>
 
 namespace sim
 {
@@ -16,6 +17,13 @@ constexpr int Decimals = 4;
 constexpr std::array<QStringView, game::PlayerCount> SeatNames = {u"human (Вы)", u"John (Сеня)",
                                                                   u"Harry (Лёлик)"};
 
+// A single game gives no interval.
+QString halfWidthText(double halfWidth)
+{
+    return std::isnan(halfWidth) ? QStringLiteral("n/a")
+                                 : QString::number(halfWidth, 'f', Decimals);
+}
+
 } // namespace
 
 void writeReport(QTextStream& out, const QString& heading, const Results& results,
@@ -30,7 +38,7 @@ void writeReport(QTextStream& out, const QString& heading, const Results& result
         out << SeatNames[game::indexOf(player)].toString().leftJustified(NameWidth)
             << QString::number(results.firstPlaces(player)).rightJustified(CountWidth) << "   "
             << QString::number(results.pointsPerGame(player), 'f', Decimals) << " ± "
-            << QString::number(results.confidenceHalfWidth(player), 'f', Decimals) << '\n';
+            << halfWidthText(results.confidenceHalfWidth(player)) << '\n';
     }
     out << QStringLiteral("games per second").leftJustified(NameWidth)
         << QString::number(gamesPerSecond, 'f', 0) << '\n';
