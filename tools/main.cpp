@@ -15,13 +15,14 @@ namespace
 
 constexpr double NanosecondsPerSecond = 1e9;
 
-// Reads the deals file, "-" meaning standard input; on a fault prints it and returns nothing.
+// Reads the deals file, or the standard input; on a fault prints it and returns nothing.
 std::optional<std::vector<game::Hands>> readDeals(const QString& path,
                                                   const game::MasterDeck& master)
 {
     QFile file(path);
-    const bool opened = path == u"-" ? file.open(stdin, QIODevice::ReadOnly | QIODevice::Text)
-                                     : file.open(QIODevice::ReadOnly | QIODevice::Text);
+    const bool opened = path == sim::StandardInput
+                            ? file.open(stdin, QIODevice::ReadOnly | QIODevice::Text)
+                            : file.open(QIODevice::ReadOnly | QIODevice::Text);
     QTextStream err(stderr);
     if (!opened) {
         err << "tavlen-sim: cannot read " << path << ": " << file.errorString() << '\n';

@@ -120,9 +120,11 @@ std::optional<Options> readOptions(const QStringList& arguments, QString& error)
 
 QString describe(const Options& options)
 {
-    const QString deals = options.dealsFile.isEmpty()
-                              ? QStringLiteral("random deals")
-                              : QStringLiteral("the deals of %1").arg(options.dealsFile);
+    QString deals = QStringLiteral("the deals of %1").arg(options.dealsFile);
+    if (options.dealsFile.isEmpty())
+        deals = QStringLiteral("random deals");
+    else if (options.dealsFile == StandardInput)
+        deals = QStringLiteral("the deals of the standard input");
     return QStringLiteral("Played %1: John and Harry at level %2, human policy %3, seed %4")
         .arg(deals, nameOf(LevelNames, options.level).toString(),
              nameOf(PolicyNames, options.human).toString())

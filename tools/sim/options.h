@@ -11,6 +11,9 @@
 namespace sim
 {
 
+// The name of the deals file that stands for the standard input.
+inline constexpr QStringView StandardInput = u"-";
+
 // What the simulator is asked to play, as read from its command line.
 struct Options {
     int games = 0;
