@@ -12,10 +12,10 @@ namespace sim
 namespace
 {
 
-// Seeded through a seed sequence, so that the human's draws do not repeat the dealer's,
-// whose generator takes the same seed directly.
 constexpr std::size_t AllMoves = std::numeric_limits<std::size_t>::max();
 
+// Seeded through a seed sequence, so that the human's draws do not repeat the dealer's,
+// whose generator takes the same seed directly.
 std::mt19937 generatorFor(std::uint32_t seed)
 {
     std::seed_seq sequence{seed};
