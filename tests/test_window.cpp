@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -54,16 +55,16 @@ private:
     // speed, until `stop` holds on the human's turn; dealing new games as they end.
     template <typename Stop> bool playUntil(Stop stop)
     {
-        const int interval = timer->interval();
+        constexpr int MostGames = 20;
+        const auto restore =
+            qScopeGuard([this, interval = timer->interval()] { timer->setInterval(interval); });
         timer->setInterval(0);
-        for (int games = 0; games < 20;) {
-            if (!QTest::qWaitFor([this] { return !timer->isActive(); }))
-                break;
+        for (int games = 0;
+             games < MostGames && QTest::qWaitFor([this] { return !timer->isActive(); });) {
             if (game().isOver()) {
                 action("ANew")->trigger();
                 ++games;
             } else if (stop()) {
-                timer->setInterval(interval);
                 return true;
             } else if (const auto drops = legalDrops(); !drops.empty()) {
                 dragCard(drops.front().slot, drops.front().cell);
@@ -71,9 +72,8 @@ private:
                 QTest::keyClick(&window, Qt::Key_Space);
             }
             if (!timer->isActive() && !game().isOver())
-                break; // the human's move was not taken
+                return false; // the human's move was not taken
         }
-        timer->setInterval(interval);
         return false;
     }
 
@@ -265,14 +265,13 @@ private Q_SLOTS:
                            "ASound &Звук|ARub &Рубашка...|N4 |AExit &Выход|"
                            "ASpravka &Справка|AHelp &Вызов справки|N5 |AAbout &О программе..."));
 
+        // Exactly one level is checked, the one clicked last, even when it was checked already.
         QAction* low = action("ALow");
         QAction* high = action("AHigh");
-        high->trigger();
-        QVERIFY(high->isChecked() && !low->isChecked());
-        high->trigger(); // clicking the checked level keeps it
-        QVERIFY(high->isChecked() && !low->isChecked());
-        low->trigger();
-        QVERIFY(low->isChecked() && !high->isChecked());
+        for (QAction* level : {high, high, low}) {
+            level->trigger();
+            QVERIFY(level->isChecked() && low->isChecked() != high->isChecked());
+        }
 
         action("ASound")->trigger();
         sound.plays = 0;
