@@ -12,279 +12,153 @@ using namespace game;
 using namespace cardtext;
 using opponents::Level;
 
-Q_DECLARE_METATYPE(game::Player)
-
 namespace
 {
 
-constexpr int MaxMoves = 1000; // far more than any game takes
-constexpr int GamesPerLevel = 200;
+constexpr int Games = 200;
+constexpr int MaxMoves = 1000;     // far more than any game takes
 constexpr int BreakOffEvery = 8;   // every so many games a new one is dealt mid-game
 constexpr int LatestBreakOff = 60; // moves
 constexpr std::uint32_t DealSeed = 7;
 constexpr std::uint32_t HumanSeed = 11;
-constexpr int ComparedGames = 100;
+constexpr std::int32_t Largest = std::numeric_limits<std::int32_t>::max();
 
-using HumanPolicy = std::function<std::size_t(std::size_t choices)>;
-
-// "h" the human, "J" John, "H" Harry.
-QString tag(Player player)
-{
-    return QString(QLatin1Char("hJH"[indexOf(player)]));
-}
-
-// A choice as "slot:cell", or "pass".
-QString describe(const std::optional<Move>& move)
-{
-    return move ? QStringLiteral("%1:%2").arg(move->slot).arg(move->cell) : QStringLiteral("pass");
-}
-
-// The cards down as "card@cell", as the tables of the tests are written.
-QString tableText(const Table& table)
-{
-    QStringList cards;
-    for (int cell = 1; cell <= TableCells; ++cell)
-        if (table[cell].present())
-            cards << cardName(table[cell]) + u'@' + QString::number(cell);
-    return cards.join(u' ');
-}
-
-std::vector<Move> legalDrops(const Game& game)
+std::vector<Move> legalDrops(const Hand& hand, const Table& table)
 {
     std::vector<Move> drops;
     for (int slot = 1; slot <= HandSlots; ++slot)
         for (int cell = 1; cell <= TableCells; ++cell)
-            if (canLayAt(game.table(), game.hand(Player::Human)[slot], cell))
+            if (canLayAt(table, hand[slot], cell))
                 drops.push_back({slot, cell});
     return drops;
 }
 
-// Each row holds one suit, diamonds in the row of the nine of diamonds, every card in its
-// rank's column, in one unbroken run of columns through the nines' column.
-QString tableFault(const Table& table)
-{
-    for (int row = 1; row <= TableRows; ++row) {
-        int first = 0, last = 0, count = 0;
-        Suit suit = row == rowOf(DiamondNineCell) ? Diamonds : 0;
-        for (int column = 1; column <= TableColumns; ++column) {
-            const Card& card = table[cellAt(row, column)];
-            if (!card.present())
-                continue;
-            suit = suit ? suit : card.suit;
-            first = first ? first : column;
-            last = column;
-            ++count;
-            if (card.suit != suit || card.rank != rankOfColumn(column))
-                return QStringLiteral("stray %1 in row %2").arg(cardName(card)).arg(row);
-        }
-        if (count != 0 && (last - first + 1 != count || first > NineColumn || last < NineColumn))
-            return QStringLiteral("row %1 is broken").arg(row);
-    }
-    return {};
-}
-
-QStringList allCards(const Game& game)
-{
-    QStringList names = presentNames(game.table());
-    for (Player player : Players)
-        names += presentNames(game.hand(player));
-    names.sort();
-    return names;
-}
-
-// What the tally should have gained from the players who emptied their hands, in the order
-// they did: 2 points and a first place to the first (and a game counted), 1 point to the second.
+// The tally once `finishers` have emptied their hands in that order: 2 points, a first place
+// and a game to the first, 1 point to the second; a counter that is full stays full.
 Tally credited(Tally tally, const std::vector<Player>& finishers)
 {
-    const auto add = [&tally](Player player, std::int32_t points, std::int32_t firstPlaces) {
-        std::int32_t* counters[][2] = {{&tally.humanPoints, &tally.humanFirstPlaces},
-                                       {&tally.johnPoints, &tally.johnFirstPlaces},
-                                       {&tally.harryPoints, &tally.harryFirstPlaces}};
-        *counters[indexOf(player)][0] += points;
-        *counters[indexOf(player)][1] += firstPlaces;
+    const auto add = [](std::int32_t& counter, std::int64_t amount) {
+        counter = static_cast<std::int32_t>(std::min<std::int64_t>(counter + amount, Largest));
     };
+    std::int32_t* points[] = {&tally.humanPoints, &tally.johnPoints, &tally.harryPoints};
+    std::int32_t* firsts[] = {&tally.humanFirstPlaces, &tally.johnFirstPlaces,
+                              &tally.harryFirstPlaces};
     if (!finishers.empty()) {
-        add(finishers[0], 2, 1);
-        tally.gamesPlayed += 1;
+        add(*points[indexOf(finishers[0])], 2);
+        add(*firsts[indexOf(finishers[0])], 1);
+        add(tally.gamesPlayed, 1);
     }
     if (finishers.size() > 1)
-        add(finishers[1], 1, 0);
+        add(*points[indexOf(finishers[1])], 1);
     return tally;
 }
 
-// Plays a dealt game on, the human picking among its legal drops by `pick`, and checks the
-// rules after every move: legal cards only, the turn order, the table's rows, every card
-// once, and the tally against the order in which the hands ran out.
-class Referee
-{
-public:
-    Referee(Game& game, Level level, HumanPolicy pick)
-        : game_(game), level_(level), pick_(std::move(pick)), deck_(allCards(game)),
-          start_(game.tally())
-    {
-    }
-
-    void play(int moves)
-    {
-        for (int move = 0; move < moves && !game_.isOver(); ++move) {
-            std::array<bool, PlayerCount> holding{};
-            for (Player player : Players)
-                holding[indexOf(player)] = hasCards(game_.hand(player));
-            if (game_.computersMoving())
-                computerTick();
-            else
-                humanTurn();
-            if (QTest::currentTestFailed())
-                return;
-            for (Player player : Players)
-                if (holding[indexOf(player)] && !hasCards(game_.hand(player)))
-                    finishers_.push_back(player);
-            const QString fault = tableFault(game_.table());
-            QVERIFY2(fault.isEmpty(), qPrintable(fault));
-            QCOMPARE(allCards(game_), deck_);
-            QVERIFY(credited(start_, finishers_) == game_.tally());
-            // The phase follows the turn, and the last card of the game ends it.
-            QCOMPARE(game_.computersMoving(), !game_.isOver() && expected_ != Player::Human);
-        }
-    }
-
-private:
-    void computerTick()
-    {
-        const Player mover = game_.nextComputer();
-        QCOMPARE(tag(mover), tag(expected_));
-        // While the computers move the human can neither drop nor pass.
-        for (const Move& drop : legalDrops(game_))
-            QVERIFY(!game_.acceptsDrop(drop.slot, drop.cell));
-        QVERIFY(!game_.pass());
-
-        const Hand hand = game_.hand(mover);
-        const Table table = game_.table();
-        const std::optional<LaidCard> laid = opponents::playTick(game_, level_);
-        if (laid) {
-            QCOMPARE(tag(laid->player), tag(mover));
-            QVERIFY(canLayAt(table, hand[laid->slot], laid->cell));
-            QVERIFY(!game_.hand(mover)[laid->slot].present());
-        } else {
-            // A computer passes only when nothing in its hand fits, at either level.
-            QVERIFY(!hasPlayableCard(hand, table));
-        }
-        const bool humanPlays = hasCards(game_.hand(Player::Human));
-        expected_ = mover == Player::John ? Player::Harry
-                    : humanPlays          ? Player::Human
-                                          : Player::John;
-    }
-
-    void humanTurn()
-    {
-        QCOMPARE(tag(Player::Human), tag(expected_));
-        const std::vector<Move> drops = legalDrops(game_);
-        const Hand& human = game_.hand(Player::Human);
-        QCOMPARE(hasPlayableCard(human, game_.table()), !drops.empty());
-        if (drops.empty()) {
-            QVERIFY(game_.pass());
-        } else {
-            QVERIFY(!game_.pass());
-            const Move drop = drops[pick_(drops.size())];
-            QVERIFY(game_.layHumanCard(drop.slot, drop.cell));
-            QVERIFY(!human[drop.slot].present());
-        }
-        expected_ = Player::John;
-    }
-
-    Game& game_;
-    Level level_;
-    HumanPolicy pick_;
-    QStringList deck_;
-    Tally start_;
-    std::vector<Player> finishers_;
-    Player expected_ = Player::John;
-};
-
-// The master deck dealt in its order, twelve cards a hand, with the nine of diamonds moved
-// into slot 1 of the given player's hand.
-Hands handsWithDiamondNineAt(const MasterDeck& master, Player holder)
-{
-    Hands hands;
-    int index = 0;
-    for (Hand& hand : hands)
-        for (Card& card : hand)
-            card = master.cards()[static_cast<std::size_t>(index++)];
-    for (Hand& hand : hands)
-        for (Card& card : hand)
-            if (card.is(Diamonds, Nine))
-                std::swap(card, hands[indexOf(holder)][1]);
-    return hands;
-}
-
-// The computers' rules as first written, each pair rule a plain scan of every hand slot
-// against every table cell; the choice must always come to the same card and cell.
+// The computers' rules as first written: each rule scans its pairs of a hand slot s (outer)
+// and a table cell c (inner) for the first that it takes, or for rule 4 the pairs of an ace's
+// slot s and the slot c of the nine of its suit. The choice must always come to the same move.
 std::optional<Move> plainScan(const Hand& hand, const Table& table, Level level)
 {
-    // A pair rule names the cell to lay into for hand card h and table card t in cell c, or 0.
-    using PairRule = std::function<int(const Card& h, const Card& t, int c)>;
-    const auto scan = [&](const PairRule& rule) -> std::optional<Move> {
+    constexpr int AceNineCells[] = {4, 22, 31};
+    const bool high = level == Level::High;
+    const auto holds = [&](const Card& h, int step) {
+        return std::any_of(hand.begin(), hand.end(),
+                           [&](const Card& card) { return card.is(h.suit, Rank(h.rank + step)); });
+    };
+    const auto take = [&](int rule, int s, int c) -> std::optional<Move> {
+        const Card& h = hand[s];
+        const Card& t = table[c];
+        const auto into = [&](bool applies, int cell) {
+            return applies && cellIsEmpty(table, cell) ? std::optional(Move{s, cell})
+                                                       : std::nullopt;
+        };
+        const int step = h.suit == t.suit ? h.rank - t.rank : 0; // 1: h follows t up, -1: down
+        const bool pair = h.present() && t.present();
+        const bool nines = pair && h.rank == Nine && t.rank == Nine;
+        switch (rule) {
+        case 1:
+            return h.is(Diamonds, Nine) ? std::optional(Move{s, DiamondNineCell}) : std::nullopt;
+        case 2:
+            return into(high && pair && step == -1 && (t.rank == Seven || holds(h, -1)), c - 1);
+        case 3:
+            return into(high && pair && step == 1 && (t.rank == King || holds(h, 1)), c + 1);
+        case 4:
+            for (int cell : AceNineCells)
+                if (high && c <= HandSlots && h.is(h.suit, Ace) && hand[c].is(h.suit, Nine) &&
+                    !cellIsEmpty(table, DiamondNineCell) && cellIsEmpty(table, cell))
+                    return Move{c, cell};
+            return std::nullopt;
+        case 5:
+            return into(pair && step == -1, c - 1);
+        case 6:
+            return into(pair && step == 1, c + 1);
+        case 7:
+            return into(nines, c + TableColumns);
+        default:
+            return into(nines, c - TableColumns);
+        }
+    };
+    for (int rule = 1; rule <= 8; ++rule)
         for (int s = 1; s <= HandSlots; ++s)
             for (int c = 1; c <= TableCells; ++c)
-                if (hand[s].present() && table[c].present())
-                    if (const int cell = rule(hand[s], table[c], c))
-                        return Move{s, cell};
-        return std::nullopt;
-    };
-    // Where the nine of a suit whose ace is held goes, the first empty one of these.
-    constexpr int AceNineCells[] = {4, 22, 31};
-    const auto ifEmpty = [&](int cell) { return cellIsEmpty(table, cell) ? cell : 0; };
-    const auto holds = [&](Suit suit, int rank) {
-        return std::any_of(hand.begin(), hand.end(),
-                           [&](const Card& card) { return card.is(suit, Rank(rank)); });
-    };
-    const auto below = [](const Card& h, const Card& t) {
-        return h.suit == t.suit && t.rank - h.rank == 1;
-    };
-    const auto above = [](const Card& h, const Card& t) {
-        return h.suit == t.suit && h.rank - t.rank == 1;
-    };
-    const auto nines = [](const Card& h, const Card& t) {
-        return h.rank == Nine && t.rank == Nine;
-    };
-
-    for (int s = 1; s <= HandSlots; ++s)
-        if (hand[s].is(Diamonds, Nine))
-            return Move{s, DiamondNineCell};
-    if (level == Level::High) {
-        const PairRule highRules[] = {
-            [&](const Card& h, const Card& t, int c) {
-                return below(h, t) && (t.rank == Seven || holds(h.suit, h.rank - 1))
-                           ? ifEmpty(c - 1)
-                           : 0;
-            },
-            [&](const Card& h, const Card& t, int c) {
-                return above(h, t) && (t.rank == King || holds(h.suit, h.rank + 1)) ? ifEmpty(c + 1)
-                                                                                    : 0;
-            }};
-        for (const PairRule& rule : highRules)
-            if (const auto move = scan(rule))
-                return move;
-        for (int a = 1; a <= HandSlots && !cellIsEmpty(table, DiamondNineCell); ++a)
-            for (int s = 1; s <= HandSlots; ++s)
-                for (int cell : AceNineCells)
-                    if (hand[a].present() && hand[a].rank == Ace &&
-                        hand[s].is(hand[a].suit, Nine) && cellIsEmpty(table, cell))
-                        return Move{s, cell};
-    }
-    const PairRule rules[] = {
-        [&](const Card& h, const Card& t, int c) { return below(h, t) ? ifEmpty(c - 1) : 0; },
-        [&](const Card& h, const Card& t, int c) { return above(h, t) ? ifEmpty(c + 1) : 0; },
-        [&](const Card& h, const Card& t, int c) {
-            return nines(h, t) ? ifEmpty(c + TableColumns) : 0;
-        },
-        [&](const Card& h, const Card& t, int c) {
-            return nines(h, t) ? ifEmpty(c - TableColumns) : 0;
-        }};
-    for (const PairRule& rule : rules)
-        if (const auto move = scan(rule))
-            return move;
+                if (const auto move = take(rule, s, c))
+                    return move;
     return std::nullopt;
+}
+
+// Plays the game on for up to `moves` moves, the human laying a random card that fits, and
+// checks every move: the mover's choice at both levels is the plain scan's; a card goes only
+// where it fits and a player passes only when none does; the turn goes John, Harry, then the
+// human while the human holds cards; the tally follows the order in which hands run out.
+void playOn(Game& game, Level level, std::mt19937& random, int moves)
+{
+    const Tally start = game.tally();
+    std::vector<Player> finishers;
+    Player expected = Player::John;
+    for (int move = 0; move < moves && !game.isOver(); ++move) {
+        const Player mover = game.computersMoving() ? game.nextComputer() : Player::Human;
+        QCOMPARE(mover, expected);
+        const Hand hand = game.hand(mover);
+        const Table table = game.table();
+        for (Level both : {Level::Low, Level::High})
+            if (const auto chosen = opponents::chooseCard(hand, table, both);
+                chosen != plainScan(hand, table, both))
+                QFAIL(
+                    qPrintable(QStringLiteral("hand %1, table %2: %3, not %4")
+                                   .arg(presentNames(hand), presentNames(table, true),
+                                        describe(chosen), describe(plainScan(hand, table, both)))));
+        const std::vector<Move> drops = legalDrops(hand, table);
+        QCOMPARE(hasPlayableCard(hand, table), !drops.empty());
+        std::optional<Move> laid;
+        if (mover == Player::Human) {
+            QCOMPARE(game.pass(), drops.empty());
+            if (!drops.empty()) {
+                laid =
+                    drops[std::uniform_int_distribution<std::size_t>(0, drops.size() - 1)(random)];
+                QVERIFY(game.layHumanCard(laid->slot, laid->cell));
+            }
+        } else {
+            // While the computers move the human can neither drop nor pass.
+            for (const Move& drop : legalDrops(game.hand(Player::Human), table))
+                QVERIFY(!game.acceptsDrop(drop.slot, drop.cell));
+            QVERIFY(!game.pass());
+            if (const std::optional<LaidCard> card = opponents::playTick(game, level))
+                laid = Move{card->slot, card->cell};
+            QCOMPARE(laid.has_value(), !drops.empty());
+        }
+        // The card moves from its slot into its cell.
+        QVERIFY(!laid || (canLayAt(table, hand[laid->slot], laid->cell) &&
+                          game.table()[laid->cell].face == hand[laid->slot].face &&
+                          !game.hand(mover)[laid->slot].present()));
+        if (hasCards(hand) && !hasCards(game.hand(mover)))
+            finishers.push_back(mover);
+        QVERIFY(game.tally() == credited(start, finishers));
+        const bool humanHolds = hasCards(game.hand(Player::Human));
+        expected = mover == Player::John                  ? Player::Harry
+                   : mover == Player::Harry && humanHolds ? Player::Human
+                                                          : Player::John;
+        // The computers move until the human's turn comes, or the last card is down.
+        QCOMPARE(game.computersMoving(), !game.isOver() && expected != Player::Human);
+    }
 }
 
 } // namespace
@@ -326,136 +200,34 @@ private Q_SLOTS:
     {
         QFETCH(QString, table);
         QFETCH(QString, hand);
-        QFETCH(QString, low);
-        QFETCH(QString, high);
-        const Table down = parseTable(table);
-        const Hand held = parseHand(hand);
-        for (const auto& [level, expected] : {std::pair{Level::Low, low}, {Level::High, high}}) {
-            const std::optional<Move> move = opponents::chooseCard(held, down, level);
-            QCOMPARE(describe(move), expected);
-            if (move)
-                QVERIFY(canLayAt(down, held[move->slot], move->cell));
-        }
+        for (const auto& [level, column] : {std::pair{Level::Low, "low"}, {Level::High, "high"}})
+            QTEST(describe(opponents::chooseCard(parse<Hand>(hand), parse<Table>(table), level)),
+                  column);
     }
 
-    // Every hand at both levels, in every position of many games, against the plain scan.
-    void choiceIsTheFirstPairOfThePlainScan()
-    {
-        std::mt19937 random(HumanSeed);
-        Game game(blankDeck(), DealSeed);
-        for (int round = 0; round < ComparedGames; ++round) {
-            const Level playing = round % 2 == 0 ? Level::Low : Level::High;
-            game.newGame();
-            while (!game.isOver()) {
-                for (Player player : Players) {
-                    const Hand& hand = game.hand(player);
-                    for (Level level : {Level::Low, Level::High}) {
-                        const std::optional<Move> chosen =
-                            opponents::chooseCard(hand, game.table(), level);
-                        const std::optional<Move> scanned = plainScan(hand, game.table(), level);
-                        if (chosen != scanned)
-                            QFAIL(qPrintable(QStringLiteral("hand %1, table %2: %3, not %4")
-                                                 .arg(presentNames(hand).join(u' '),
-                                                      tableText(game.table()), describe(chosen),
-                                                      describe(scanned))));
-                    }
-                }
-                if (game.computersMoving()) {
-                    opponents::playTick(game, playing);
-                } else if (const std::vector<Move> drops = legalDrops(game); drops.empty()) {
-                    QVERIFY(game.pass());
-                } else {
-                    const Move drop = drops[std::uniform_int_distribution<std::size_t>(
-                        0, drops.size() - 1)(random)];
-                    QVERIFY(game.layHumanCard(drop.slot, drop.cell));
-                }
-            }
-        }
-    }
-
-    // The first move of every game is John's, whoever holds the nine of diamonds; those
-    // before its holder pass, and Harry's tick hands the turn to the human.
-    void openingTicks_data()
-    {
-        QTest::addColumn<Player>("holder");
-        QTest::addColumn<QString>("ticks"); // what John's and Harry's first ticks lay
-        QTest::newRow("John") << Player::John << "13 22";
-        QTest::newRow("Harry") << Player::Harry << "- 13";
-        QTest::newRow("the human") << Player::Human << "- -";
-    }
-    void openingTicks()
-    {
-        QFETCH(Player, holder);
-        const auto master = blankDeck();
-        Game game(master, DealSeed);
-        const Hands hands = handsWithDiamondNineAt(*master, holder);
-        game.newGame(hands);
-        for (Player player : Players)
-            QCOMPARE(presentNames(game.hand(player)), presentNames(hands[indexOf(player)]));
-        QStringList ticks;
-        for (Player mover : {Player::John, Player::Harry}) {
-            QVERIFY(game.computersMoving());
-            QCOMPARE(tag(game.nextComputer()), tag(mover));
-            const std::optional<LaidCard> laid = opponents::playTick(game, Level::Low);
-            ticks << (laid ? QString::number(laid->cell) : QStringLiteral("-"));
-        }
-        QTEST(ticks.join(u' '), "ticks");
-        QVERIFY(!game.computersMoving());
-        QVERIFY(!game.pass() || holder != Player::Human);
-    }
-
-    // Many whole games, both levels, against a human laying any card that fits, with a game
-    // broken off now and then.
+    // Many whole games at both levels, a game broken off now and then for a new one; the last
+    // starts from a tally whose counters are full and must stay so.
     void wholeGamesKeepTheRules()
     {
         std::mt19937 random(HumanSeed);
-        const HumanPolicy pick = [&random](std::size_t choices) {
-            return std::uniform_int_distribution<std::size_t>(0, choices - 1)(random);
-        };
         Game game(blankDeck(), DealSeed);
-        for (Level level : {Level::Low, Level::High}) {
-            for (int round = 0; round < GamesPerLevel; ++round) {
+        for (int round = 0; round < Games && !QTest::currentTestFailed(); ++round) {
+            const Level level = round % 2 == 0 ? Level::Low : Level::High;
+            game.newGame();
+            if (round % BreakOffEvery == 0) {
+                playOn(game, level, random,
+                       std::uniform_int_distribution(1, LatestBreakOff)(random));
+                // Whatever was credited stays; the next game starts on an empty table.
+                const Tally broken = game.tally();
                 game.newGame();
-                if (round % BreakOffEvery == 0) {
-                    Referee(game, level, pick)
-                        .play(std::uniform_int_distribution(1, LatestBreakOff)(random));
-                    if (QTest::currentTestFailed())
-                        return;
-                    // Whatever was credited stays; the next game starts on an empty table.
-                    const Tally broken = game.tally();
-                    game.newGame();
-                    QVERIFY(game.tally() == broken);
-                    QVERIFY(presentNames(game.table()).isEmpty());
-                }
-                Referee(game, level, pick).play(MaxMoves);
-                if (QTest::currentTestFailed())
-                    return;
-                QVERIFY(game.isOver());
-                QVERIFY(!game.computersMoving());
-                QVERIFY(!game.pass());
-                QVERIFY(!opponents::playTick(game, level));
+                QVERIFY(game.tally() == broken && presentNames(game.table()).isEmpty());
             }
+            if (round == Games - 1)
+                game.setTally({Largest, Largest, Largest, Largest, Largest, Largest, Largest});
+            playOn(game, level, random, MaxMoves);
+            QVERIFY(game.isOver() && !game.computersMoving() && !game.pass());
+            QVERIFY(!opponents::playTick(game, level));
         }
-    }
-
-    // A tally that has reached the largest number a counter holds stays there.
-    void fullCountersStayFull()
-    {
-        constexpr std::int32_t Largest = std::numeric_limits<std::int32_t>::max();
-        const Tally full{Largest, Largest, Largest, Largest, Largest, Largest, Largest};
-        Game game(blankDeck(), DealSeed);
-        game.setTally(full);
-        game.newGame();
-        for (int move = 0; move < MaxMoves && !game.isOver(); ++move)
-            if (game.computersMoving())
-                opponents::playTick(game, Level::High);
-            else if (const std::optional<Move> drop =
-                         opponents::chooseCard(game.hand(Player::Human), game.table(), Level::Low))
-                game.layHumanCard(drop->slot, drop->cell);
-            else
-                game.pass();
-        QVERIFY(game.isOver());
-        QVERIFY(game.tally() == full);
     }
 };
 
