@@ -15,10 +15,14 @@ namespace cardtext
 
 inline const QStringList RankNames = QStringLiteral("6 7 8 9 10 J Q K A").split(u' ');
 
-// The core never looks at pixels, so every face may be the same blank picture.
+// The core never looks at pixels: each face is a blank picture that only carries its name.
 inline std::shared_ptr<const game::MasterDeck> blankDeck()
 {
-    return std::make_shared<const game::MasterDeck>([](const QString&) { return QImage(); });
+    return std::make_shared<const game::MasterDeck>([](const QString& name) {
+        QImage picture(1, 1, QImage::Format_RGB32);
+        picture.setText(QStringLiteral("name"), name);
+        return picture;
+    });
 }
 
 inline QString cardName(const game::Card& card)
@@ -26,26 +30,19 @@ inline QString cardName(const game::Card& card)
     return RankNames.value(card.rank - game::Six) + QChar::fromLatin1(card.suit);
 }
 
-inline game::Card parseCard(QString text)
-{
-    static const QImage face;
-    const bool played = text.startsWith(u'~');
-    text.remove(u'~');
-    if (text == u".")
-        return {};
-    return {played ? nullptr : &face, text.back().toLatin1(),
-            static_cast<game::Rank>(RankNames.indexOf(text.chopped(1)) + game::Six)};
-}
-
 // A hand or a table, as written above.
 template <typename Cards> Cards parse(const QString& text)
 {
+    static const QImage face;
     Cards cards;
     int slot = 0;
     for (const QString& item : text.split(u' ', Qt::SkipEmptyParts)) {
-        const QStringList card = item.split(u'@');
-        slot = card.size() > 1 ? card[1].toInt() : slot + 1;
-        cards[slot] = parseCard(card[0]);
+        const QStringList parts = item.split(u'@');
+        slot = parts.size() > 1 ? parts[1].toInt() : slot + 1;
+        const QString card = QString(parts[0]).remove(u'~');
+        if (card != u".")
+            cards[slot] = {item.startsWith(u'~') ? nullptr : &face, card.back().toLatin1(),
+                           static_cast<game::Rank>(RankNames.indexOf(card.chopped(1)) + game::Six)};
     }
     return cards;
 }

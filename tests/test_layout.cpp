@@ -17,37 +17,27 @@ private Q_SLOTS:
         QCOMPARE(halves, QList({72, 8, 72, 0, 0, -2, -2}));
     }
 
-    // The panels' places, and whether the columns at the sides and the hand show.
+    // The table's, the hand's, John's and Harry's places, then which of the columns at the
+    // sides and the hand show.
     void panelsFollowTheClientArea_data()
     {
         QTest::addColumn<QSize>("client");
-        QTest::addColumn<QList<QPoint>>("places"); // table, hand, John's column, Harry's column
-        QTest::addColumn<QList<bool>>("shown");    // the columns, the hand
-        QTest::newRow("designed") << QSize(792, 526)
-                                  << QList<QPoint>{{72, 8}, {102, 422}, {2, 8}, {728, 8}}
-                                  << QList{true, true};
-        QTest::newRow("wider") << QSize(1001, 526)
-                               << QList<QPoint>{{177, 8}, {206, 422}, {2, 8}, {937, 8}}
-                               << QList{true, true};
-        QTest::newRow("taller") << QSize(792, 700)
-                                << QList<QPoint>{{72, 8}, {102, 596}, {2, 94}, {728, 94}}
-                                << QList{true, true};
-        QTest::newRow("odd height")
-            << QSize(792, 528) << QList<QPoint>{{72, 8}, {102, 424}, {2, 8}, {728, 8}}
-            << QList{true, true};
-        QTest::newRow("one pixel narrower")
-            << QSize(791, 526) << QList<QPoint>{{72, 8}, {102, 422}, {2, 8}, {727, 8}}
-            << QList{false, true};
-        QTest::newRow("one pixel shorter")
-            << QSize(792, 525) << QList<QPoint>{{72, 8}, {102, 421}, {2, 7}, {728, 7}}
-            << QList{true, false};
+        QTest::addColumn<QString>("panels");
+        QTest::newRow("designed") << QSize(792, 526) << "72,8 102,422 2,8 728,8 columns hand";
+        QTest::newRow("wider") << QSize(1001, 526) << "177,8 206,422 2,8 937,8 columns hand";
+        QTest::newRow("taller") << QSize(792, 700) << "72,8 102,596 2,94 728,94 columns hand";
+        QTest::newRow("one pixel narrower") << QSize(791, 526) << "72,8 102,422 2,8 727,8 hand";
+        QTest::newRow("one pixel shorter") << QSize(792, 525) << "72,8 102,421 2,7 728,7 columns";
     }
     void panelsFollowTheClientArea()
     {
         QFETCH(QSize, client);
         const PanelPlacement p = placePanels(client);
-        QTEST(QList({p.cellGrid, p.handRow, p.johnColumn, p.harryColumn}), "places");
-        QTEST(QList({p.columnsVisible, p.handVisible}), "shown");
+        QStringList panels;
+        for (const QPoint place : {p.cellGrid, p.handRow, p.johnColumn, p.harryColumn})
+            panels << QStringLiteral("%1,%2").arg(place.x()).arg(place.y());
+        panels << (p.columnsVisible ? "columns" : "") << (p.handVisible ? "hand" : "");
+        QTEST(panels.join(u' ').simplified(), "panels");
     }
 
     // Cells stand one pixel apart; hand cards and backs overlap. Each grid fills its panel.

@@ -1,7 +1,6 @@
-// tavlen-sim: the human's policies, the trace read back through --deals, refused deal files,
-// and the report's figures.
-#include "card_text.h"
-#include "tools/sim/human_policy.h"
+// tavlen-sim run as a program: traced games read back through --deals, the report's figures,
+// and refused deal files. Its human policies are tried position by position in test_opponents.
+#include "game/deck.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -9,34 +8,24 @@
 #include <QTest>
 #include <cmath>
 #include <set>
-
-using namespace cardtext;
-using sim::HumanPolicy;
+#include <tuple>
 
 namespace
 {
 
-constexpr int PolicyDraws = 300; // enough for the random policy to show every move
-// Points per game then come in fiftieths, which the report's four decimals show exactly.
+// Over fifty games points per game come in fiftieths, which four decimals show exactly.
 constexpr int TracedGames = 50;
 constexpr double Z95 = 1.959964;
 constexpr double LastDecimal = 1e-4; // the report prints four decimals
 
-struct Run {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-// Runs tavlen-sim, with `deals` written to the file that --deals names unless it is empty.
-Run simulate(QStringList arguments, const QString& deals = {})
+// Runs tavlen-sim, with `deals` written to the file that --deals names unless it is empty;
+// gives its exit code, its output and its errors.
+std::tuple<int, QString, QString> simulate(QStringList arguments, const QString& deals = {})
 {
     QTemporaryFile file;
-    if (!deals.isEmpty()) {
-        if (!file.open() || file.write(deals.toUtf8()) < 0 || !file.flush())
-            return {-1, {}, QStringLiteral("cannot write %1").arg(file.fileName())};
+    // A file that cannot be written leaves the deals out, which no test takes for a pass.
+    if (!deals.isEmpty() && file.open() && file.write(deals.toUtf8()) >= 0 && file.flush())
         arguments << QStringLiteral("--deals") << file.fileName();
-    }
     QProcess process;
     process.start(QStringLiteral(TAVLEN_SIM_PATH), arguments);
     process.waitForFinished();
@@ -51,39 +40,6 @@ class TestSim : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void policies_data()
-    {
-        QTest::addColumn<QString>("table");
-        QTest::addColumn<QString>("hand");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("all"); // every move the random policy may make
-        const auto row = [](const char* table, const char* hand, const char* first,
-                            const char* all) {
-            QTest::newRow(hand) << table << hand << first << all;
-        };
-        row("9b@13", "8c Jb 7b", "pass", "pass");
-        row("9b@13", "8c 9k 10b", "2:4", "2:4 2:22 3:14");
-        row("9b@13 9c@4 9k@22", "8p 9p 10b", "2:31", "2:31 3:14");
-        row("9b@13 9p@22", "~8b 10b 8p", "2:14", "2:14 3:21");
-        row("", "8c . . . . . 9b", "7:13", "7:13");
-    }
-    void policies()
-    {
-        QFETCH(QString, table);
-        QFETCH(QString, hand);
-        QFETCH(QString, all);
-        const auto down = parse<game::Table>(table);
-        const auto held = parse<game::Hand>(hand);
-        QTEST(describe(HumanPolicy(HumanPolicy::Kind::First, 1).choose(held, down)), "first");
-        HumanPolicy random(HumanPolicy::Kind::Random, 1);
-        std::set<QString> made;
-        for (int draw = 0; draw < PolicyDraws; ++draw)
-            made.insert(describe(random.choose(held, down)));
-        QStringList expected = all.split(u' ');
-        expected.sort();
-        QCOMPARE(QStringList(made.begin(), made.end()), expected);
-    }
-
     // Each game of the trace lays every hand slot once, fills every cell once and adds 3
     // points, one first place and one game; read back through --deals it plays the same games.
     // In the report first places add up to the games and points per game to 3, and each
@@ -98,45 +54,39 @@ private Q_SLOTS:
     void tracedGamesReplayAndAddUp()
     {
         QFETCH(QString, settings);
-        const QStringList arguments = settings.split(u' ') << "--seed"
-                                                           << "5"
-                                                           << "--trace";
-        const Run run = simulate(arguments + QStringList{"--games", QString::number(TracedGames)});
-        QCOMPARE(run.exitCode, 0);
+        const QStringList arguments = (settings + QStringLiteral(" --seed 5 --trace")).split(u' ');
+        const auto [exitCode, out, err] =
+            simulate(arguments + QStringList{"--games", QString::number(TracedGames)});
+        QCOMPARE(exitCode, 0);
         static const QRegularExpression traceLine(QStringLiteral("^(deal|turn|end) "));
-        const QStringList trace = run.out.split(u'\n').filter(traceLine);
-        std::set<QString> slotsLaid, cellsFilled;
+        const QStringList trace = out.split(u'\n').filter(traceLine);
+        QCOMPARE(std::get<1>(simulate(arguments, out)).split(u'\n').filter(traceLine), trace);
+        std::set<QString> laid; // the game's hand slots ("john 12") and cells ("7") laid from
         int games = 0;
         for (const QString& line : trace) {
             const QStringList words = line.split(u' ');
-            if (words[0] == u"turn" && words[2] != u"pass") {
-                QVERIFY2(slotsLaid.insert(words[1] + words[2]).second, qPrintable(line));
-                QVERIFY2(cellsFilled.insert(words[3]).second, qPrintable(line));
-            } else if (words[0] == u"end") {
-                const auto sum = [&](int from) {
-                    return words[from].toInt() + words[from + 1].toInt() + words[from + 2].toInt();
-                };
+            if (words[0] == u"turn" && words[2] != u"pass")
+                QVERIFY2(laid.insert(words[1] + u' ' + words[2]).second &&
+                             laid.insert(words[3]).second,
+                         qPrintable(line));
+            if (words[0] == u"end") {
+                const auto count = [&](int word) { return words[word].toInt(); };
                 ++games;
-                QCOMPARE(QList({sum(2), sum(6), words[10].toInt()}),
-                         QList({3 * games, games, games}));
-                QVERIFY(slotsLaid.size() == game::DeckCards &&
-                        cellsFilled.size() == game::DeckCards);
-                slotsLaid.clear();
-                cellsFilled.clear();
+                QCOMPARE(QList({count(2) + count(3) + count(4), count(6) + count(7) + count(8),
+                                count(10), int(laid.size())}),
+                         QList({3 * games, games, games, 2 * game::DeckCards}));
+                laid.clear();
             }
         }
-        QCOMPARE(games, TracedGames);
-        QCOMPARE(simulate(arguments, run.out).out.split(u'\n').filter(traceLine), trace);
 
         static const QRegularExpression seatLine(
             QStringLiteral("^(human|John|Harry) \\(\\S+\\) +(\\d+) +([\\d.]+) ± ([\\d.]+)$"),
             QRegularExpression::MultilineOption);
-        QVERIFY(run.out.contains(QRegularExpression(
+        QVERIFY(out.contains(QRegularExpression(
             QStringLiteral("\ngames +%1\n(.*\n)*games per second +[1-9]\\d*\n").arg(games))));
-        const double n = games;
         int players = 0, firstPlaces = 0;
-        double points = 0;
-        for (auto match = seatLine.globalMatch(run.out); match.hasNext(); ++players) {
+        double points = 0, n = games;
+        for (auto match = seatLine.globalMatch(out); match.hasNext(); ++players) {
             const auto seat = match.next();
             const double mean = seat.captured(3).toDouble();
             // The shares of games in which the player came first (2 points) and second (1).
@@ -149,7 +99,8 @@ private Q_SLOTS:
             firstPlaces += seat.captured(2).toInt();
             points += mean;
         }
-        QCOMPARE(QList({players, firstPlaces}), QList({game::PlayerCount, games}));
+        QCOMPARE(QList({games, players, firstPlaces}),
+                 QList({TracedGames, game::PlayerCount, games}));
         QVERIFY(std::abs(points - 3) < LastDecimal);
     }
 
@@ -175,9 +126,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, deals);
         QFETCH(QString, complaint);
-        const Run run = simulate({}, deals);
-        QVERIFY(run.exitCode > 0 && run.out.isEmpty());
-        QVERIFY2(run.err.contains(complaint), qPrintable(run.err));
+        const auto [exitCode, out, err] = simulate({}, deals);
+        QVERIFY(exitCode > 0 && out.isEmpty());
+        QVERIFY2(err.contains(complaint), qPrintable(err));
     }
 };
 
