@@ -54,38 +54,38 @@ std::optional<Move> plainScan(const Hand& hand, const Table& table, Level level)
         return std::any_of(hand.begin(), hand.end(),
                            [&](const Card& card) { return card.is(h.suit, Rank(h.rank + step)); });
     };
-    const auto take = [&](int rule, int s, int c) -> std::optional<Move> {
-        const Card& h = hand[s];
-        const Card& t = table[c];
-        if (rule == 1)
-            return h.is(Diamonds, Nine) ? std::optional(Move{s, DiamondNineCell}) : std::nullopt;
-        if (rule == 4) {
-            for (int cell : AceNineCells)
-                if (high && c <= HandSlots && h.is(h.suit, Ace) && hand[c].is(h.suit, Nine) &&
-                    !cellIsEmpty(table, DiamondNineCell) && cellIsEmpty(table, cell))
-                    return Move{c, cell};
-            return std::nullopt;
-        }
-        const int step = h.suit == t.suit ? h.rank - t.rank : 0; // 1: h follows t up, -1: down
-        const bool nines = h.rank == Nine && t.rank == Nine;
-        // Rules 2, 3 and 5 to 8: whether h goes next to t, and into which cell.
-        const std::pair<bool, int> rules[] = {
-            {high && step == -1 && (t.rank == Seven || holds(h, -1)), c - 1},
-            {high && step == 1 && (t.rank == King || holds(h, 1)), c + 1},
-            {step == -1, c - 1},
-            {step == 1, c + 1},
-            {nines, c + TableColumns},
-            {nines, c - TableColumns}};
-        const auto [fits, cell] = rules[rule < 4 ? rule - 2 : rule - 3];
-        return h.present() && t.present() && fits && cellIsEmpty(table, cell)
-                   ? std::optional(Move{s, cell})
-                   : std::nullopt;
-    };
     for (int rule = 1; rule <= 8; ++rule)
         for (int s = 1; s <= HandSlots; ++s)
-            for (int c = 1; c <= TableCells; ++c)
-                if (const auto move = take(rule, s, c))
-                    return move;
+            for (int c = 1; c <= TableCells; ++c) {
+                const Card& h = hand[s];
+                const Card& t = table[c];
+                if (rule == 1 && h.is(Diamonds, Nine))
+                    return Move{s, DiamondNineCell};
+                if (rule == 4) {
+                    for (int cell : AceNineCells)
+                        if (high && c <= HandSlots && h.is(h.suit, Ace) &&
+                            hand[c].is(h.suit, Nine) && !cellIsEmpty(table, DiamondNineCell) &&
+                            cellIsEmpty(table, cell))
+                            return Move{c, cell};
+                    continue;
+                }
+                if (rule == 1 || !h.present() || !t.present())
+                    continue;
+                // 1 when h is the next card up from t in its suit, -1 the next down.
+                const int step = h.suit == t.suit ? h.rank - t.rank : 0;
+                const bool nines = h.rank == Nine && t.rank == Nine;
+                // Rules 2, 3 and 5 to 8: whether h goes next to t, and into which cell.
+                const std::pair<bool, int> rules[] = {
+                    {high && step == -1 && (t.rank == Seven || holds(h, -1)), c - 1},
+                    {high && step == 1 && (t.rank == King || holds(h, 1)), c + 1},
+                    {step == -1, c - 1},
+                    {step == 1, c + 1},
+                    {nines, c + TableColumns},
+                    {nines, c - TableColumns}};
+                if (const auto [fits, cell] = rules[rule < 4 ? rule - 2 : rule - 3];
+                    fits && cellIsEmpty(table, cell))
+                    return Move{s, cell};
+            }
     return std::nullopt;
 }
 
