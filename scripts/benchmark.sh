@@ -55,7 +55,7 @@ cleanup() {
 trap cleanup EXIT
 mkdir -p "$work/game" "$work/bare" "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
-cp "$release/tavlen" "$release/Put.wav" "$release/help.html" "$work/game/"
+cp "$release/tavlen" "$release/tavlen-sound.so" "$release/Put.wav" "$release/help.html" "$work/game/"
 cp "$tools/bare_window" "$work/bare/"
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
 
