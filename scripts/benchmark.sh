@@ -4,11 +4,11 @@
 # Builds what it needs (a Release build, the yardstick and the window watcher), then measures
 # both in one private virtual X server, taking turns start by start. The ratios, game over
 # yardstick, are on the last line.
-# Usage: scripts/benchmark.sh [start-ups of each program, 7 or more; default 9]
+# Usage: scripts/benchmark.sh [start-ups of each program, 7 or more; default 11]
 set -euo pipefail
 
 usage() {
-    echo "usage: $0 [start-ups of each program, 7 or more; default 9]" >&2
+    echo "usage: $0 [start-ups of each program, 7 or more; default 11]" >&2
     exit 2
 }
 
@@ -17,7 +17,7 @@ release=$repo/build/release
 tools=$release/bench
 
 if [ "${1:-}" != --in-xvfb ]; then
-    runs=${1:-9}
+    runs=${1:-11}
     if ! [[ $runs =~ ^[0-9]+$ ]] || ((runs < 7)); then
         usage
     fi
@@ -29,8 +29,8 @@ if [ "${1:-}" != --in-xvfb ]; then
     warnings=(-O2 -Wall -Wextra -Wpedantic -Werror)
     if [ tools/bench/window_watch.c -nt "$tools/window_watch" ]; then
         read -ra xlib < <(pkg-config --cflags --libs x11 xdamage)
-        gcc -std=c11 -D_GNU_SOURCE "${warnings[@]}" tools/bench/window_watch.c -o "$tools/window_watch" \
-            "${xlib[@]}"
+        gcc -std=c11 -D_GNU_SOURCE "${warnings[@]}" tools/bench/window_watch.c \
+            -o "$tools/window_watch" "${xlib[@]}"
     fi
     if [ tools/bench/bare_window.cpp -nt "$tools/bare_window" ]; then
         read -ra qt < <(pkg-config --cflags --libs Qt6Widgets)
@@ -55,7 +55,7 @@ cleanup() {
 trap cleanup EXIT
 mkdir -p "$work/game" "$work/bare" "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
-cp "$release/tavlen" "$release/tavlen-sound.so" "$release/Put.wav" "$release/help.html" "$work/game/"
+cp "$release"/{tavlen,tavlen-sound.so,Put.wav,help.html} "$work/game/"
 cp "$tools/bare_window" "$work/bare/"
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
 
@@ -120,11 +120,13 @@ done
 
 echo "load average during the run: $(cut -d ' ' -f 1-3 /proc/loadavg) on $(nproc) cores"
 echo "start-up, ms from exec, $runs starts each taking turns (minimum / median):"
-times() { printf '%-18s %s' "$(minimum "$1.mapped") / $(median "$1.mapped")" \
-    "$(minimum "$1.painted") / $(median "$1.painted")"; }
+start_times() {
+    printf '%-18s %s' "$(minimum "$1.mapped") / $(median "$1.mapped")" \
+        "$(minimum "$1.painted") / $(median "$1.painted")"
+}
 echo "                window mapped      first painted"
-echo "  bare window   $(times "$work/bare")"
-echo "  Тавлен++      $(times "$work/game")"
+echo "  bare window   $(start_times "$work/bare")"
+echo "  Тавлен++      $(start_times "$work/game")"
 echo "resident memory ${settle_seconds} s after the window is up (median):" \
     "bare window $(megabytes "$(median "$work/bare.memory")")," \
     "Тавлен++ $(megabytes "$(median "$work/game.memory")")"
