@@ -66,18 +66,18 @@ StatisticsWindow::StatisticsWindow(const game::Tally& tally, QWidget* owner)
     resetButton_->setGeometry(ResetGeometry);
     connect(resetButton_, &QPushButton::clicked, this, &StatisticsWindow::reset);
 
-    auto* close = new QPushButton(QStringLiteral("Выход"), this);
-    close->setObjectName(QStringLiteral("Button2"));
-    close->setGeometry(CloseGeometry);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    // "Выход" comes first in the tab order and holds the focus when the window opens.
-    setTabOrder(close, resetButton_);
-    close->setFocus();
+    closeButton_ = new QPushButton(QStringLiteral("Выход"), this);
+    closeButton_->setObjectName(QStringLiteral("Button2"));
+    closeButton_->setGeometry(CloseGeometry);
+    connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
+    setTabOrder(closeButton_, resetButton_);
 }
 
 void StatisticsWindow::showTally()
 {
     fill();
+    // "Выход" comes first in the tab order and holds the focus whenever the window opens.
+    closeButton_->setFocus();
     exec();
 }
 

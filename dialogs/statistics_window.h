@@ -47,6 +47,7 @@ private:
     chart::PieChart* chart_ = nullptr;
     std::array<QLabel*, 4> values_{};
     QPushButton* resetButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
 };
 
 } // namespace dialogs

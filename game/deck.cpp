@@ -1,7 +1,5 @@
 #include "game/deck.h"
 
-#include <algorithm>
-
 namespace game
 {
 
@@ -43,19 +41,17 @@ Hands Dealer::deal(const MasterDeck& master)
 void Dealer::dealHand(std::vector<Card>& deck, Hand& hand)
 {
     // A drawn card stays in the deck until the hand is full, so the indices drawn so far are
-    // kept apart and drawn again until a new one comes up; then the deck closes its gaps,
-    // keeping its order.
-    std::array<int, HandSlots> picked;
-    picked.fill(-1);
+    // marked and drawn again until a new one comes up; then the deck closes its gaps, keeping
+    // its order.
+    std::array<bool, DeckCards> picked{};
     std::uniform_int_distribution<int> draw(0, static_cast<int>(deck.size()) - 1);
-    int slot = 0;
     for (Card& card : hand) {
-        int i = draw(random_);
-        while (std::find(picked.begin(), picked.end(), i) != picked.end())
-            i = draw(random_);
-        picked[static_cast<std::size_t>(slot++)] = i;
-        card = deck[static_cast<std::size_t>(i)];
-        deck[static_cast<std::size_t>(i)].face = nullptr;
+        auto i = static_cast<std::size_t>(draw(random_));
+        while (picked[i])
+            i = static_cast<std::size_t>(draw(random_));
+        picked[i] = true;
+        card = deck[i];
+        deck[i].face = nullptr;
     }
     std::erase_if(deck, [](const Card& c) { return !c.present(); });
 }

@@ -1,10 +1,19 @@
 #include "game/tally.h"
 
+#include <limits>
+
 namespace game
 {
 
 namespace
 {
+
+// A counter that has reached the largest number it can hold stays there.
+void addCapped(std::int32_t& counter, std::int32_t amount)
+{
+    constexpr std::int32_t Largest = std::numeric_limits<std::int32_t>::max();
+    counter = counter > Largest - amount ? Largest : counter + amount;
+}
 
 struct Counters {
     std::int32_t Tally::*points;
@@ -30,11 +39,11 @@ void creditFinish(Tally& tally, Player player, int othersHoldingCards)
 {
     const Counters mine = countersOf(player);
     if (othersHoldingCards == 2) {
-        tally.*mine.points += FirstPlacePoints;
-        tally.*mine.firstPlaces += 1;
-        tally.gamesPlayed += 1;
+        addCapped(tally.*mine.points, FirstPlacePoints);
+        addCapped(tally.*mine.firstPlaces, 1);
+        addCapped(tally.gamesPlayed, 1);
     } else if (othersHoldingCards == 1) {
-        tally.*mine.points += SecondPlacePoints;
+        addCapped(tally.*mine.points, SecondPlacePoints);
     }
 }
 

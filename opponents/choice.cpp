@@ -1,8 +1,11 @@
 #include "opponents/choice.h"
 
 #include "game/legality.h"
+#include "opponents/suit_rows.h"
 
 #include <algorithm>
+#include <array>
+#include <span>
 
 namespace opponents
 {
@@ -15,127 +18,110 @@ using game::Table;
 namespace
 {
 
-// A rule's test for hand card h against table card t; it names the cell to lay into, or
-// nothing when the pair does not match.
-using PairRule = std::optional<int> (*)(const Hand&, int slot, const Table&, int cell);
+// A card of the hand, its own place in its suit's row, and whether it fits there on this
+// table: below the next higher card of its suit (left of it), or above the next lower one
+// (right of it). Every card lies only in its own place, so the neighbours are looked for
+// there and nowhere else on the table; and the first held card that fits is the first pair
+// that a scan of every hand slot against every table cell would find.
+struct HeldCard {
+    int slot;
+    int home; // NoCell while the suit has no row
+    game::Suit suit;
+    game::Rank rank;
+    bool fitsBelow;
+    bool fitsAbove;
+};
 
-std::optional<Move> doubleScan(const Hand& hand, const Table& table, PairRule rule)
+int ifEmpty(const Table& table, int cell)
 {
+    return game::cellIsEmpty(table, cell) ? cell : NoCell;
+}
+
+// The cards of the hand in slot order, each with where it fits; returns how many there are.
+std::size_t readHand(const Hand& hand, const Table& table,
+                     std::array<HeldCard, game::HandSlots>& held)
+{
+    const SuitRows rows(table);
+    std::size_t count = 0;
     for (int s = 1; s <= game::HandSlots; ++s) {
-        if (!hand[s].present())
+        const Card& card = hand[s];
+        if (!card.present())
             continue;
-        for (int c = 1; c <= game::TableCells; ++c) {
-            if (!table[c].present())
-                continue;
-            if (const std::optional<int> target = rule(hand, s, table, c))
-                return Move{s, *target};
-        }
+        const int home = rows.homeOf(card.suit, card.rank);
+        const bool free = home != NoCell && !table[home].present();
+        held[count++] = {s,
+                         home,
+                         card.suit,
+                         card.rank,
+                         free && card.rank < game::Ace &&
+                             table[home + 1].is(card.suit, game::Rank(card.rank + 1)),
+                         free && card.rank > game::Six &&
+                             table[home - 1].is(card.suit, game::Rank(card.rank - 1))};
+    }
+    return count;
+}
+
+// The first held card, in slot order, that `fits` and is `wanted`.
+template <typename Wanted>
+std::optional<Move> firstFit(std::span<const HeldCard> held, bool HeldCard::*fits, Wanted wanted)
+{
+    for (const HeldCard& h : held)
+        if (h.*fits && wanted(h))
+            return Move{h.slot, h.home};
+    return std::nullopt;
+}
+
+bool holdsCard(std::span<const HeldCard> held, game::Suit suit, int rank)
+{
+    return std::any_of(held.begin(), held.end(),
+                       [&](const HeldCard& h) { return h.suit == suit && h.rank == rank; });
+}
+
+// Rules 7 and 8: the first nine of the hand goes `step` cells away from the first nine down
+// whose cell there is empty. Nines only ever lie in the nines' column, so only its cells are
+// looked at; and the cell does not depend on which nine is laid, so if the first held nine
+// has none, no other nine has one either.
+std::optional<Move> nineNextToNine(std::span<const HeldCard> held, const Table& table, int step)
+{
+    const auto nine = std::find_if(held.begin(), held.end(),
+                                   [](const HeldCard& h) { return h.rank == game::Nine; });
+    if (nine == held.end())
+        return std::nullopt;
+    for (int row = 1; row <= game::TableRows; ++row) {
+        const int cell = game::cellAt(row, game::NineColumn);
+        if (table[cell].present() && table[cell].rank == game::Nine)
+            if (const int target = ifEmpty(table, cell + step); target != NoCell)
+                return Move{nine->slot, target};
     }
     return std::nullopt;
 }
 
-bool holdsCard(const Hand& hand, game::Suit suit, int rank)
-{
-    return std::any_of(hand.begin(), hand.end(),
-                       [&](const Card& card) { return card.is(suit, game::Rank(rank)); });
-}
-
-bool fitsBelow(const Card& h, const Card& t)
-{
-    return h.suit == t.suit && t.rank - h.rank == 1;
-}
-
-bool fitsAbove(const Card& h, const Card& t)
-{
-    return h.suit == t.suit && h.rank - t.rank == 1;
-}
-
-bool ninePair(const Card& h, const Card& t)
-{
-    return h.rank == game::Nine && t.rank == game::Nine;
-}
-
-std::optional<int> ifEmpty(const Table& table, int cell)
-{
-    if (game::cellIsEmpty(table, cell))
-        return cell;
-    return std::nullopt;
-}
-
-// Rule 2: a six, or a card the computer can follow down with its own next card.
-std::optional<int> endOrFollowBelow(const Hand& hand, int s, const Table& table, int c)
-{
-    const Card& h = hand[s];
-    if (!fitsBelow(h, table[c]) ||
-        (table[c].rank != game::Seven && !holdsCard(hand, h.suit, h.rank - 1)))
-        return std::nullopt;
-    return ifEmpty(table, c - 1);
-}
-
-// Rule 3: an ace, or a card the computer can follow up with its own next card.
-std::optional<int> endOrFollowAbove(const Hand& hand, int s, const Table& table, int c)
-{
-    const Card& h = hand[s];
-    if (!fitsAbove(h, table[c]) ||
-        (table[c].rank != game::King && !holdsCard(hand, h.suit, h.rank + 1)))
-        return std::nullopt;
-    return ifEmpty(table, c + 1);
-}
-
-std::optional<int> extendBelow(const Hand& hand, int s, const Table& table, int c)
-{
-    if (!fitsBelow(hand[s], table[c]))
-        return std::nullopt;
-    return ifEmpty(table, c - 1);
-}
-
-std::optional<int> extendAbove(const Hand& hand, int s, const Table& table, int c)
-{
-    if (!fitsAbove(hand[s], table[c]))
-        return std::nullopt;
-    return ifEmpty(table, c + 1);
-}
-
-std::optional<int> nineBelowNine(const Hand& hand, int s, const Table& table, int c)
-{
-    if (!ninePair(hand[s], table[c]))
-        return std::nullopt;
-    return ifEmpty(table, c + game::TableColumns);
-}
-
-std::optional<int> nineAboveNine(const Hand& hand, int s, const Table& table, int c)
-{
-    if (!ninePair(hand[s], table[c]))
-        return std::nullopt;
-    return ifEmpty(table, c - game::TableColumns);
-}
-
 // Rule 1: the nine of diamonds always opens the table.
-std::optional<Move> diamondNine(const Hand& hand)
+std::optional<Move> diamondNine(std::span<const HeldCard> held)
 {
-    for (int s = 1; s <= game::HandSlots; ++s)
-        if (hand[s].is(game::Diamonds, game::Nine))
-            return Move{s, game::DiamondNineCell};
+    for (const HeldCard& h : held)
+        if (h.suit == game::Diamonds && h.rank == game::Nine)
+            return Move{h.slot, game::DiamondNineCell};
     return std::nullopt;
 }
 
 // Rule 4: open the row of a suit whose ace the computer holds, by laying that suit's nine.
-std::optional<Move> nineOfHeldAce(const Hand& hand, const Table& table)
+std::optional<Move> nineOfHeldAce(std::span<const HeldCard> held, const Table& table)
 {
     if (game::cellIsEmpty(table, game::DiamondNineCell))
         return std::nullopt;
     static constexpr int NineCells[] = {game::cellAt(1, game::NineColumn),
                                         game::cellAt(3, game::NineColumn),
                                         game::cellAt(4, game::NineColumn)};
-    for (const Card& ace : hand) {
-        if (!ace.present() || ace.rank != game::Ace)
+    for (const HeldCard& ace : held) {
+        if (ace.rank != game::Ace)
             continue;
-        for (int s = 1; s <= game::HandSlots; ++s) {
-            if (!hand[s].is(ace.suit, game::Nine))
+        for (const HeldCard& nine : held) {
+            if (nine.suit != ace.suit || nine.rank != game::Nine)
                 continue;
             for (int cell : NineCells)
                 if (game::cellIsEmpty(table, cell))
-                    return Move{s, cell};
+                    return Move{nine.slot, cell};
         }
     }
     return std::nullopt;
@@ -145,18 +131,33 @@ std::optional<Move> nineOfHeldAce(const Hand& hand, const Table& table)
 
 std::optional<Move> chooseCard(const Hand& hand, const Table& table, Level level)
 {
-    if (auto move = diamondNine(hand))
+    std::array<HeldCard, game::HandSlots> cards;
+    const std::span<const HeldCard> held(cards.data(), readHand(hand, table, cards));
+    if (auto move = diamondNine(held))
         return move;
     if (level == Level::High) {
-        if (auto move = doubleScan(hand, table, endOrFollowBelow))
+        // Rule 2: a six, or a card the computer can follow down with its own next card.
+        if (auto move = firstFit(held, &HeldCard::fitsBelow, [held](const HeldCard& h) {
+                return h.rank == game::Six || holdsCard(held, h.suit, h.rank - 1);
+            }))
             return move;
-        if (auto move = doubleScan(hand, table, endOrFollowAbove))
+        // Rule 3: an ace, or a card the computer can follow up with its own next card.
+        if (auto move = firstFit(held, &HeldCard::fitsAbove, [held](const HeldCard& h) {
+                return h.rank == game::Ace || holdsCard(held, h.suit, h.rank + 1);
+            }))
             return move;
-        if (auto move = nineOfHeldAce(hand, table))
+        if (auto move = nineOfHeldAce(held, table))
             return move;
     }
-    for (PairRule rule : {extendBelow, extendAbove, nineBelowNine, nineAboveNine})
-        if (auto move = doubleScan(hand, table, rule))
+    // Rules 5 and 6: any card that extends its row, downwards before upwards.
+    const auto anyCard = [](const HeldCard&) { return true; };
+    if (auto move = firstFit(held, &HeldCard::fitsBelow, anyCard))
+        return move;
+    if (auto move = firstFit(held, &HeldCard::fitsAbove, anyCard))
+        return move;
+    // Rules 7 and 8: a nine below a nine, else above one.
+    for (int step : {game::TableColumns, -game::TableColumns})
+        if (auto move = nineNextToNine(held, table, step))
             return move;
     return std::nullopt;
 }

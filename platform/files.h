@@ -1,13 +1,18 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace platform
 {
 
-// The game's own files ("Put.wav", the help) are looked for in the current directory first,
-// then beside the executable, so a game started from a desktop menu still finds them.
-// Returns the path found, or an empty string.
+// Where the game's own files ("Put.wav", the help) may lie, in the order they are looked
+// for: the current directory, beside the executable (a build folder or a portable copy), the
+// data directory of an installed game relative to the executable, then the desktop's
+// application data directories.
+QStringList gameFileDirectories();
+
+// The first of those directories that holds `name`; the path found, or an empty string.
 QString findGameFile(const QString& name);
 
 } // namespace platform

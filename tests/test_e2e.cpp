@@ -4,8 +4,10 @@
 // turn each cell's picture agrees with the table, each hidden back with a card played, and
 // every computer's card is the one its level picks. Run it through tests/xvfb_run.sh.
 #include "counting_sound.h"
+#include "fake_desktop.h"
 #include "game/legality.h"
 #include "opponents/choice.h"
+#include "store/settings_file.h"
 #include "window/image_control.h"
 #include "window/main_window.h"
 
@@ -14,6 +16,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -78,7 +81,10 @@ private:
         return control(QStringLiteral("Gamer%1").arg(k));
     }
 
+    QTemporaryDir home_;
+    FakeDesktop desktop_;
     CountingSound sound_;
+    store::SettingsFile settingsFile_{home_.path(), home_.path()};
     std::unique_ptr<window::MainWindow> window_;
     QTimer* timer_ = nullptr;
     DragWatcher watcher_;
@@ -98,7 +104,7 @@ void TestE2e::init()
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
     QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty(),
              "xdotool is not installed");
-    window_ = std::make_unique<window::MainWindow>(sound_, Seed);
+    window_ = std::make_unique<window::MainWindow>(desktop_, sound_, settingsFile_, Seed);
     timer_ = window_->findChild<QTimer*>(QStringLiteral("Timer1"));
     timer_->setInterval(FastTicks);
     // The level and the sound the seed was chosen with.

@@ -5,6 +5,7 @@
 
 #include <QTest>
 #include <functional>
+#include <limits>
 #include <random>
 
 using namespace game;
@@ -22,6 +23,7 @@ constexpr int BreakOffEvery = 8;   // every so many games a new one is dealt mid
 constexpr int LatestBreakOff = 60; // moves
 constexpr std::uint32_t DealSeed = 7;
 constexpr std::uint32_t HumanSeed = 11;
+constexpr int ComparedGames = 100;
 
 using HumanPolicy = std::function<std::size_t(std::size_t choices)>;
 
@@ -35,6 +37,16 @@ QString tag(Player player)
 QString describe(const std::optional<Move>& move)
 {
     return move ? QStringLiteral("%1:%2").arg(move->slot).arg(move->cell) : QStringLiteral("pass");
+}
+
+// The cards down as "card@cell", as the tables of the tests are written.
+QString tableText(const Table& table)
+{
+    QStringList cards;
+    for (int cell = 1; cell <= TableCells; ++cell)
+        if (table[cell].present())
+            cards << cardName(table[cell]) + u'@' + QString::number(cell);
+    return cards.join(u' ');
 }
 
 std::vector<Move> legalDrops(const Game& game)
@@ -205,6 +217,76 @@ Hands handsWithDiamondNineAt(const MasterDeck& master, Player holder)
     return hands;
 }
 
+// The computers' rules as first written, each pair rule a plain scan of every hand slot
+// against every table cell; the choice must always come to the same card and cell.
+std::optional<Move> plainScan(const Hand& hand, const Table& table, Level level)
+{
+    // A pair rule names the cell to lay into for hand card h and table card t in cell c, or 0.
+    using PairRule = std::function<int(const Card& h, const Card& t, int c)>;
+    const auto scan = [&](const PairRule& rule) -> std::optional<Move> {
+        for (int s = 1; s <= HandSlots; ++s)
+            for (int c = 1; c <= TableCells; ++c)
+                if (hand[s].present() && table[c].present())
+                    if (const int cell = rule(hand[s], table[c], c))
+                        return Move{s, cell};
+        return std::nullopt;
+    };
+    // Where the nine of a suit whose ace is held goes, the first empty one of these.
+    constexpr int AceNineCells[] = {4, 22, 31};
+    const auto ifEmpty = [&](int cell) { return cellIsEmpty(table, cell) ? cell : 0; };
+    const auto holds = [&](Suit suit, int rank) {
+        return std::any_of(hand.begin(), hand.end(),
+                           [&](const Card& card) { return card.is(suit, Rank(rank)); });
+    };
+    const auto below = [](const Card& h, const Card& t) {
+        return h.suit == t.suit && t.rank - h.rank == 1;
+    };
+    const auto above = [](const Card& h, const Card& t) {
+        return h.suit == t.suit && h.rank - t.rank == 1;
+    };
+    const auto nines = [](const Card& h, const Card& t) {
+        return h.rank == Nine && t.rank == Nine;
+    };
+
+    for (int s = 1; s <= HandSlots; ++s)
+        if (hand[s].is(Diamonds, Nine))
+            return Move{s, DiamondNineCell};
+    if (level == Level::High) {
+        const PairRule highRules[] = {
+            [&](const Card& h, const Card& t, int c) {
+                return below(h, t) && (t.rank == Seven || holds(h.suit, h.rank - 1))
+                           ? ifEmpty(c - 1)
+                           : 0;
+            },
+            [&](const Card& h, const Card& t, int c) {
+                return above(h, t) && (t.rank == King || holds(h.suit, h.rank + 1)) ? ifEmpty(c + 1)
+                                                                                    : 0;
+            }};
+        for (const PairRule& rule : highRules)
+            if (const auto move = scan(rule))
+                return move;
+        for (int a = 1; a <= HandSlots && !cellIsEmpty(table, DiamondNineCell); ++a)
+            for (int s = 1; s <= HandSlots; ++s)
+                for (int cell : AceNineCells)
+                    if (hand[a].present() && hand[a].rank == Ace &&
+                        hand[s].is(hand[a].suit, Nine) && cellIsEmpty(table, cell))
+                        return Move{s, cell};
+    }
+    const PairRule rules[] = {
+        [&](const Card& h, const Card& t, int c) { return below(h, t) ? ifEmpty(c - 1) : 0; },
+        [&](const Card& h, const Card& t, int c) { return above(h, t) ? ifEmpty(c + 1) : 0; },
+        [&](const Card& h, const Card& t, int c) {
+            return nines(h, t) ? ifEmpty(c + TableColumns) : 0;
+        },
+        [&](const Card& h, const Card& t, int c) {
+            return nines(h, t) ? ifEmpty(c - TableColumns) : 0;
+        }};
+    for (const PairRule& rule : rules)
+        if (const auto move = scan(rule))
+            return move;
+    return std::nullopt;
+}
+
 } // namespace
 
 class TestOpponents : public QObject
@@ -253,6 +335,41 @@ private Q_SLOTS:
             QCOMPARE(describe(move), expected);
             if (move)
                 QVERIFY(canLayAt(down, held[move->slot], move->cell));
+        }
+    }
+
+    // Every hand at both levels, in every position of many games, against the plain scan.
+    void choiceIsTheFirstPairOfThePlainScan()
+    {
+        std::mt19937 random(HumanSeed);
+        Game game(blankDeck(), DealSeed);
+        for (int round = 0; round < ComparedGames; ++round) {
+            const Level playing = round % 2 == 0 ? Level::Low : Level::High;
+            game.newGame();
+            while (!game.isOver()) {
+                for (Player player : Players) {
+                    const Hand& hand = game.hand(player);
+                    for (Level level : {Level::Low, Level::High}) {
+                        const std::optional<Move> chosen =
+                            opponents::chooseCard(hand, game.table(), level);
+                        const std::optional<Move> scanned = plainScan(hand, game.table(), level);
+                        if (chosen != scanned)
+                            QFAIL(qPrintable(QStringLiteral("hand %1, table %2: %3, not %4")
+                                                 .arg(presentNames(hand).join(u' '),
+                                                      tableText(game.table()), describe(chosen),
+                                                      describe(scanned))));
+                    }
+                }
+                if (game.computersMoving()) {
+                    opponents::playTick(game, playing);
+                } else if (const std::vector<Move> drops = legalDrops(game); drops.empty()) {
+                    QVERIFY(game.pass());
+                } else {
+                    const Move drop = drops[std::uniform_int_distribution<std::size_t>(
+                        0, drops.size() - 1)(random)];
+                    QVERIFY(game.layHumanCard(drop.slot, drop.cell));
+                }
+            }
         }
     }
 
@@ -319,6 +436,26 @@ private Q_SLOTS:
                 QVERIFY(!opponents::playTick(game, level));
             }
         }
+    }
+
+    // A tally that has reached the largest number a counter holds stays there.
+    void fullCountersStayFull()
+    {
+        constexpr std::int32_t Largest = std::numeric_limits<std::int32_t>::max();
+        const Tally full{Largest, Largest, Largest, Largest, Largest, Largest, Largest};
+        Game game(blankDeck(), DealSeed);
+        game.setTally(full);
+        game.newGame();
+        for (int move = 0; move < MaxMoves && !game.isOver(); ++move)
+            if (game.computersMoving())
+                opponents::playTick(game, Level::High);
+            else if (const std::optional<Move> drop =
+                         opponents::chooseCard(game.hand(Player::Human), game.table(), Level::Low))
+                game.layHumanCard(drop->slot, drop->cell);
+            else
+                game.pass();
+        QVERIFY(game.isOver());
+        QVERIFY(game.tally() == full);
     }
 };
 

@@ -1,10 +1,13 @@
 #include "platform/files.h"
+#include "platform/termination_signals.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 
 class TestPlatform : public QObject
 {
@@ -29,6 +32,19 @@ private Q_SLOTS:
         QCOMPARE(platform::findGameFile(name), QFileInfo(here).absoluteFilePath());
         QVERIFY(platform::findGameFile(QStringLiteral("no-such-file.wav")).isEmpty());
         QVERIFY(QDir::setCurrent(before));
+    }
+
+    // Each signal that ends a program arrives on the event loop instead, once per signal.
+    void endingSignalsReachTheEventLoop()
+    {
+        platform::TerminationSignals ending;
+        QSignalSpy received(&ending, &platform::TerminationSignals::received);
+        for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+            const int before = int(received.count());
+            QCOMPARE(std::raise(signal), 0);
+            QVERIFY(received.wait());
+            QCOMPARE(received.count(), before + 1);
+        }
     }
 };
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "counting_sound.h"
+#include "fake_desktop.h"
 #include "game/legality.h"
+#include "store/settings_file.h"
 #include "window/image_control.h"
 #include "window/main_window.h"
 
@@ -9,6 +11,7 @@
 #include <QApplication>
 #include <QDrag>
 #include <QMimeData>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <optional>
@@ -20,8 +23,11 @@
 struct WindowFixture {
     static constexpr std::uint32_t Seed = 20261206;
 
+    QTemporaryDir home;
+    FakeDesktop desktop;
     CountingSound sound;
-    window::MainWindow window{sound, Seed};
+    store::SettingsFile settingsFile{home.path(), home.path()};
+    window::MainWindow window{desktop, sound, settingsFile, Seed};
 
     const game::Game& game() const { return window.game(); }
     // The computers' timer, the one timer of the window itself.

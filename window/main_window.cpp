@@ -45,8 +45,10 @@ QImage loadBack(const QString& name, const QString& fallback)
 
 } // namespace
 
-MainWindow::MainWindow(platform::Sound& sound, std::uint32_t seed)
-    : sound_(sound), masterDeck_(std::make_shared<const game::MasterDeck>(loadScreenPicture)),
+MainWindow::MainWindow(platform::Desktop& desktop, platform::Sound& sound,
+                       store::SettingsFile& settingsFile, std::uint32_t seed)
+    : desktop_(desktop), sound_(sound), settingsFile_(settingsFile),
+      masterDeck_(std::make_shared<const game::MasterDeck>(loadScreenPicture)),
       game_(masterDeck_, seed)
 {
     setObjectName(QStringLiteral("FrmA"));
@@ -62,6 +64,9 @@ MainWindow::MainWindow(platform::Sound& sound, std::uint32_t seed)
     connect(&moveTimer_, &QTimer::timeout, this, &MainWindow::playComputerTick);
     qApp->installEventFilter(this);
 
+    checkScreen();
+    placeOnScreen();
+    loadSettings();
     loadBacks();
     emptyCellPicture_ = loadScreenPicture(QStringLiteral("None"));
     dealNewGame();

@@ -15,8 +15,15 @@ class QMimeData;
 
 namespace platform
 {
+class Desktop;
 class Sound;
-}
+} // namespace platform
+
+namespace store
+{
+class SettingsFile;
+struct Settings;
+} // namespace store
 
 namespace dialogs
 {
@@ -34,12 +41,15 @@ class HelpViewer;
 // The main window: the green table with its 36 cells, the human's hand along the bottom and
 // the computers' backs at the sides. It owns the state of play and turns the player's mouse,
 // keys and menu into calls on it, and its results into pictures, sound and the one timer on
-// which the computers move.
+// which the computers move. Made, it has checked the screen, taken its place, read the
+// settings and the tally from the settings file and dealt the first game; closed, it writes
+// them back.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    MainWindow(platform::Sound& sound, std::uint32_t seed);
+    MainWindow(platform::Desktop& desktop, platform::Sound& sound,
+               store::SettingsFile& settingsFile, std::uint32_t seed);
     ~MainWindow() override;
 
     // The state of play behind the pictures, for tests and tools that must see what a player
@@ -48,10 +58,20 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildTable();
     void buildMenu();
+
+    // A screen too small for the table is told so, and the game ends as soon as it runs.
+    void checkScreen();
+    // The top left corner on an 800 x 600 screen, the middle on any other.
+    void placeOnScreen();
+    void loadSettings();
+    void saveSettings();
+    void applySettings(const store::Settings& settings);
+    store::Settings currentSettings() const;
 
     // Deals a fresh game onto the table and starts the computers' timer.
     void dealNewGame();
@@ -92,7 +112,12 @@ private:
         return handCards_.at(static_cast<std::size_t>(slot - 1));
     }
 
+    platform::Desktop& desktop_;
     platform::Sound& sound_;
+    store::SettingsFile& settingsFile_;
+    // Set when the game is to end before it is played: nothing is written then.
+    bool leavingUnplayed_ = false;
+    bool closed_ = false;
     std::shared_ptr<const game::MasterDeck> masterDeck_;
     game::Game game_;
     QTimer moveTimer_;

@@ -1,0 +1,31 @@
+#include "platform/desktop.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace platform
+{
+
+QSize ScreenDesktop::screenSize() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize();
+}
+
+void ScreenDesktop::showInformation(const QString& caption, const QString& text)
+{
+    QMessageBox::information(nullptr, caption, text);
+}
+
+void ScreenDesktop::showError(const QString& caption, const QString& text)
+{
+    QMessageBox::critical(nullptr, caption, text);
+}
+
+void ScreenDesktop::quitWhenIdle()
+{
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+} // namespace platform

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Fuzzes the settings store with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer:
+# any bytes as "Param.ini", read, written back and read again. Not part of the tests.
+# Usage: scripts/fuzz_settings.sh [seconds, default 60]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+tavlen_packages+=(clang libclang-rt-14-dev)
+tavlen_setup
+seconds=${1:-60}
+out=build/fuzz
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$out" "$work/seeds" "$work/found"
+
+# card.h brings in QImage's header; nothing of QtGui is linked.
+# shellcheck disable=SC2046
+clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
+    -I. $(pkg-config --cflags Qt6Core Qt6Gui) \
+    tools/fuzz_settings.cpp store/ini_document.cpp store/settings.cpp \
+    $(pkg-config --libs Qt6Core) -o "$out/fuzz_settings"
+
+# Seeds: a file as the game writes it, with the player's own lines, in both line ends and as
+# a UTF-8 editor saves it, and a few odd values.
+game_file='; мои заметки
+[Настройки]
+Sound=True
+RubL=RubL3
+RubR=RubR5
+Theme=тёмная
+WindowState=Maximized
+Level=High
+
+[Статистика]
+Gr=12
+Jn=-7
+Hy=2147483647
+Matches=-2147483648
+VictOfGr=0
+VictOfJn=1
+VictOfHy=2
+'
+odd_file='  [ настройки ] 
+ sound = "True" 
+RubL="  ab  "
+rubr=
+WindowState=normal
+Level=Lowest
+[Настройки]
+Sound=False
+[статистика]
+Gr=abc
+Jn=+0042
+Hy=2147483648
+Matches=
+'
+printf '%s' "$game_file" | iconv -f UTF-8 -t WINDOWS-1251 >"$work/seeds/game"
+printf '%s' "$game_file" | sed 's/$/\r/' | iconv -f UTF-8 -t WINDOWS-1251 >"$work/seeds/game-crlf"
+printf '%s' "$game_file" >"$work/seeds/utf8"
+printf '\xEF\xBB\xBF%s' "$game_file" >"$work/seeds/utf8-bom"
+printf '%s' "$odd_file" | iconv -f UTF-8 -t WINDOWS-1251 >"$work/seeds/odd"
+printf '[x]\r\n\0\x98=\r\r\n[' >"$work/seeds/junk"
+
+# The dictionary: the section names in both encodings, the keys and the values that matter.
+dictionary_entry() {
+    printf '"%s"\n' "$(printf '%s' "$1" | od -An -v -tx1 | tr -d ' \n' | sed 's/../\\x&/g')"
+}
+{
+    for section in '[Настройки]' '[Статистика]'; do
+        dictionary_entry "$section"
+        dictionary_entry "$(printf '%s' "$section" | iconv -f UTF-8 -t WINDOWS-1251)"
+    done
+    for token in Sound RubL RubR Gr Jn Hy WindowState Matches VictOfGr VictOfJn VictOfHy Level \
+        True False Normal Maximized Low High = '"' ';' $'\r\n' 2147483647 -2147483648; do
+        dictionary_entry "$token"
+    done
+} >"$work/dictionary"
+
+# A smaller quarantine keeps the sanitizer's memory down on a shared machine.
+ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=32} "$out/fuzz_settings" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    -dict="$work/dictionary" -artifact_prefix="$out/" "$work/found" "$work/seeds"

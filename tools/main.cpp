@@ -1,0 +1,75 @@
+// tavlen-sim: plays whole games with no window and reports how each seat did. Reads the
+// command line, the deals when asked, then plays and times the games.
+#include "tools/sim/deal_reader.h"
+#include "tools/sim/options.h"
+#include "tools/sim/report.h"
+#include "tools/sim/simulator.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+
+namespace
+{
+
+constexpr double NanosecondsPerSecond = 1e9;
+
+// Reads the deals file, or the standard input; on a fault prints it and returns nothing.
+std::optional<std::vector<game::Hands>> readDeals(const QString& path,
+                                                  const game::MasterDeck& master)
+{
+    QFile file(path);
+    const bool opened = path == sim::StandardInput
+                            ? file.open(stdin, QIODevice::ReadOnly | QIODevice::Text)
+                            : file.open(QIODevice::ReadOnly | QIODevice::Text);
+    QTextStream err(stderr);
+    if (!opened) {
+        err << "tavlen-sim: cannot read " << path << ": " << file.errorString() << '\n';
+        return std::nullopt;
+    }
+    QTextStream in(&file);
+    sim::DealReader reader(master);
+    auto deals = reader.read(in);
+    if (!deals)
+        err << "tavlen-sim: " << path << ", " << reader.error() << '\n';
+    return deals;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QString error;
+    const std::optional<sim::Options> options = sim::readOptions(app.arguments(), error);
+    if (!options) {
+        QTextStream(stderr) << "tavlen-sim: " << error << '\n';
+        return 1;
+    }
+    // Nothing here is drawn, so every card may share one empty picture.
+    const auto master =
+        std::make_shared<const game::MasterDeck>([](const QString&) { return QImage(); });
+    std::optional<std::vector<game::Hands>> deals;
+    if (!options->dealsFile.isEmpty() && !(deals = readDeals(options->dealsFile, *master)))
+        return 1;
+
+    QTextStream out(stdout);
+    sim::TraceWriter trace(out);
+    sim::Simulator simulator(master, options->seed, options->level, options->human,
+                             options->trace ? &trace : nullptr);
+    QElapsedTimer clock;
+    clock.start();
+    if (deals) {
+        for (const game::Hands& hands : *deals)
+            simulator.play(hands);
+    } else {
+        for (int played = 0; played < options->games; ++played)
+            simulator.playRandomDeal();
+    }
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) / NanosecondsPerSecond;
+    const sim::Results& results = simulator.results();
+    sim::writeReport(out, sim::describe(*options), results,
+                     static_cast<double>(results.games()) / seconds);
+    return 0;
+}

@@ -1,0 +1,102 @@
+// The main window's start and close: the screen, its place on it, and the settings file.
+#include "platform/desktop.h"
+#include "store/settings_file.h"
+#include "window/layout.h"
+#include "window/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+
+namespace window
+{
+
+namespace
+{
+
+// Only a screen at most this small both ways is too small: 720 x 600 and 800 x 480 will do.
+constexpr QSize TooSmallScreen{640, 480};
+// The one screen the window fills across, from its top left corner.
+constexpr QSize SmallestScreen{800, 600};
+const QString ErrorCaption = QStringLiteral("Ошибка");
+
+} // namespace
+
+void MainWindow::checkScreen()
+{
+    const QSize screen = desktop_.screenSize();
+    if (screen.width() > TooSmallScreen.width() || screen.height() > TooSmallScreen.height())
+        return;
+    desktop_.showInformation(
+        QStringLiteral("Информация"),
+        QStringLiteral("Для работы программы требуется разрешение экрана не менее, чем "
+                       "800х600 пикселей."));
+    desktop_.quitWhenIdle();
+    leavingUnplayed_ = true;
+}
+
+void MainWindow::placeOnScreen()
+{
+    const QSize screen = desktop_.screenSize();
+    if (screen == SmallestScreen) {
+        move(0, 0);
+        return;
+    }
+    const QSize outer(layout::MinimumOuterWidth, layout::MinimumOuterHeight);
+    move((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
+}
+
+void MainWindow::loadSettings()
+{
+    store::Settings settings;
+    const store::SettingsFile::LoadResult result = settingsFile_.load(settings);
+    applySettings(settings);
+    if (result != store::SettingsFile::LoadResult::Loaded)
+        desktop_.showError(ErrorCaption, settingsFile_.errorMessage());
+}
+
+void MainWindow::applySettings(const store::Settings& settings)
+{
+    soundAction_->setChecked(settings.sound);
+    (settings.highLevel ? highLevelAction_ : lowLevelAction_)->setChecked(true);
+    leftBackName_ = settings.leftBack;
+    rightBackName_ = settings.rightBack;
+    game_.setTally(settings.tally);
+    if (settings.windowState == store::WindowState::Maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+store::Settings MainWindow::currentSettings() const
+{
+    store::Settings settings;
+    settings.sound = soundAction_->isChecked();
+    settings.leftBack = leftBackName_;
+    settings.rightBack = rightBackName_;
+    settings.tally = game_.tally();
+    // A minimised window leaves the file's state as it was.
+    if (isMinimized())
+        settings.windowState.reset();
+    else if (isMaximized())
+        settings.windowState = store::WindowState::Maximized;
+    else
+        settings.windowState = store::WindowState::Normal;
+    settings.highLevel = highLevelAction_->isChecked();
+    return settings;
+}
+
+void MainWindow::saveSettings()
+{
+    if (settingsFile_.save(currentSettings()) == store::SettingsFile::SaveResult::Failed)
+        desktop_.showError(ErrorCaption, settingsFile_.errorMessage());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // The close box, the menu's exit, a signal or the session's end all come here; the file
+    // is written once.
+    if (!closed_ && !leavingUnplayed_)
+        saveSettings();
+    closed_ = true;
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace window
