@@ -18,11 +18,18 @@ void SoundEffect::load()
     if (loaded_ || path_.isEmpty())
         return;
     loaded_ = true;
-    // Only beside the program, never from the current directory: this is code, not data.
-    const QString module = QDir(QCoreApplication::applicationDirPath()).filePath(SoundModule);
-    const auto make = reinterpret_cast<MakeSound>(QLibrary::resolve(module, MakeSoundSymbol));
-    if (make)
-        effect_.reset(make(path_));
+    // Beside the program in a build folder or a portable copy, else where the installed game
+    // keeps it; never from the current directory, as this is code, not data.
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    for (const QString& dir :
+         {programDir.path(), programDir.filePath(QStringLiteral(TAVLEN_INSTALLED_MODULE_DIR))}) {
+        const QString module = QDir(dir).filePath(SoundModule);
+        if (const auto make =
+                reinterpret_cast<MakeSound>(QLibrary::resolve(module, MakeSoundSymbol))) {
+            effect_.reset(make(path_));
+            return;
+        }
+    }
 }
 
 void SoundEffect::play()

@@ -15,10 +15,10 @@ public:
     virtual void play() = 0;
 };
 
-// The sound of a file, played through Qt Multimedia. Qt Multimedia lives in a module beside
-// the program that is only loaded by load(), once the window is up: linked into the program,
-// it and the twenty libraries it brings were loaded and bound before the first picture, a
-// tenth of the start. Until then, and without the module, playing stays silent.
+// The sound of a file, played through Qt Multimedia. Qt Multimedia lives in a module of the
+// game's that only load() loads, once the window is up: linked into the program, it and the
+// twenty libraries it brings were loaded and bound before the first picture, a tenth of the
+// start. Until then, and without the module, playing stays silent.
 class SoundEffect final : public Sound
 {
 public:
