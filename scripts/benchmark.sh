@@ -57,10 +57,12 @@ mkdir -p "$work/game" "$work/bare" "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 cp "$release"/{tavlen,tavlen-sound.so,Put.wav,help.html} "$work/game/"
 cp "$tools/bare_window" "$work/bare/"
+watched=
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
 
 settle_seconds=2 # the computers' opening moves are over well within this
 idle_seconds=10
+callgrind_seconds=120 # a start under callgrind is some hundred times slower
 ticks_per_second=$(getconf CLK_TCK)
 
 # The programs' own chatter (no audio device here) is shown only when something goes wrong.
@@ -72,18 +74,33 @@ fail() {
 cpu_ticks() { sed 's/^.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'; }
 resident_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
 
-# Starts one program under the watcher and appends its figures to the files of its name:
-# the times to map and to first paint, and the resident memory once settled; with "idle",
-# also the CPU ticks spent in the following seconds. It then closes the window and insists
-# on a clean exit, so a start that hangs at exit fails the benchmark.
+# Starts a program under the watcher, the command after the log file's name, and leaves the
+# watcher's line ("pid P mapped M painted P") in $watched once the window is drawn.
+start_watched() {
+    local log=$1
+    shift
+    coproc WATCH { cd "$(dirname "${@: -1}")" && exec "$tools/window_watch" "$@" 2>>"$log"; }
+    watcher=$WATCH_PID
+    read -r watched <&"${WATCH[0]}" || fail "no window from ${*: -1}" "$log"
+}
+
+# Closes the watched window and insists on a clean exit, so a start that hangs at its end
+# fails the benchmark.
+close_watched() {
+    local log=$1 to_watcher=${WATCH[1]}
+    exec {to_watcher}>&-
+    wait "$watcher" || fail "the program did not close cleanly" "$log"
+    watcher=
+}
+
+# Starts one program and appends its figures to the files of its name: the times to map and
+# to first paint, and the resident memory once settled; with "idle", also the CPU ticks spent
+# in the following seconds.
 measure() {
     local name=$1 program=$2 idle=${3:-}
-    local line pid mapped painted
-    local log=$work/$name.log
-    coproc WATCH { cd "$(dirname "$program")" && exec "$tools/window_watch" "$program" 2>>"$log"; }
-    watcher=$WATCH_PID
-    read -r line <&"${WATCH[0]}" || fail "no window from $program" "$log"
-    read -r _ pid _ mapped _ painted <<<"$line"
+    local pid mapped painted
+    start_watched "$work/$name.log" "$program"
+    read -r _ pid _ mapped _ painted <<<"$watched"
     sleep "$settle_seconds"
     echo "$mapped" >>"$work/$name.mapped"
     echo "$painted" >>"$work/$name.painted"
@@ -94,10 +111,17 @@ measure() {
         sleep "$idle_seconds"
         echo $(($(cpu_ticks "$pid") - before)) >"$work/$name.idle"
     fi
-    local to_watcher=${WATCH[1]}
-    exec {to_watcher}>&-
-    wait "$watcher" || fail "$program did not close cleanly" "$log"
-    watcher=
+    close_watched "$work/$name.log"
+}
+
+# The instructions a program runs until its first picture is out (the first backing store
+# flush), counted by callgrind: unlike the clock, untouched by whatever else the machine does.
+count_instructions() {
+    local name=$1 program=$2 out=$work/$1.callgrind
+    start_watched "$work/$name.log" -t "$callgrind_seconds" valgrind --tool=callgrind \
+        --dump-after='QBackingStore::flush*' --callgrind-out-file="$out" "$program"
+    close_watched "$work/$name.log"
+    sed -n 's/^summary: //p' "$out.1" >"$work/$name.instructions"
 }
 
 minimum() { sort -g "$1" | head -n 1; }
@@ -111,6 +135,9 @@ megabytes() { awk -v kb="$1" 'BEGIN {printf "%.1f MB", kb / 1024}'; }
 # The first start of each only warms the disk cache and the font cache.
 measure warm-bare "$work/bare/bare_window"
 measure warm-game "$work/game/tavlen"
+count_instructions bare "$work/bare/bare_window"
+count_instructions game "$work/game/tavlen"
+
 # In turns, and every other round the game first, so that neither always follows the other.
 for run in $(seq "$runs"); do
     idle=
@@ -133,13 +160,19 @@ start_times() {
 echo "                window mapped      first painted"
 echo "  bare window   $(start_times "$work/bare")"
 echo "  Тавлен++      $(start_times "$work/game")"
+millions() { awk -v n="$(cat "$1")" 'BEGIN {printf "%.1f M", n / 1000000}'; }
+echo "instructions until the first picture (callgrind): bare window" \
+    "$(millions "$work/bare.instructions"), Тавлен++ $(millions "$work/game.instructions")"
 echo "resident memory ${settle_seconds} s after the window is up (median):" \
     "bare window $(megabytes "$(median "$work/bare.memory")")," \
     "Тавлен++ $(megabytes "$(median "$work/game.memory")")"
 echo "CPU in ${idle_seconds} s on the human's turn ($ticks_per_second ticks a second):" \
     "bare window $(cat "$work/bare.idle") ticks, Тавлен++ $(cat "$work/game.idle") ticks"
+
 # The minimum is the start least disturbed by the rest of the machine, as noise only adds.
-echo "ratios: start $(ratio "$(median "$work/game.painted")" "$(median "$work/bare.painted")")" \
-    "(median) $(ratio "$(minimum "$work/game.painted")" "$(minimum "$work/bare.painted")")" \
-    "(minimum) memory $(ratio "$(median "$work/game.memory")" "$(median "$work/bare.memory")")" \
-    "idle-cpu $(cat "$work/game.idle") ticks"
+start_median=$(ratio "$(median "$work/game.painted")" "$(median "$work/bare.painted")")
+start_minimum=$(ratio "$(minimum "$work/game.painted")" "$(minimum "$work/bare.painted")")
+instructions=$(ratio "$(cat "$work/game.instructions")" "$(cat "$work/bare.instructions")")
+memory=$(ratio "$(median "$work/game.memory")" "$(median "$work/bare.memory")")
+echo "ratios: start $start_median (median) $start_minimum (minimum) $instructions (instructions)" \
+    "memory $memory idle-cpu $(cat "$work/game.idle") ticks"
