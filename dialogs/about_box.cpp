@@ -21,7 +21,7 @@ constexpr int LabelHeight = 13;
 } // namespace
 
 AboutBox::AboutBox(QWidget* owner)
-    : FixedDialog(QStringLiteral("FrmB"), QStringLiteral("О программе"), ClientSize, owner)
+    : FixedDialog("FrmB", QStringLiteral("О программе"), ClientSize, owner)
 {
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("Image1"));

@@ -21,7 +21,7 @@ constexpr QPoint DesignPitch{80, 104};
 } // namespace
 
 BackChooser::BackChooser(QWidget* owner)
-    : FixedDialog(QStringLiteral("FrmC"), QStringLiteral("Выбор рубашки"), ClientSize, owner)
+    : FixedDialog("FrmC", QStringLiteral("Выбор рубашки"), ClientSize, owner)
 {
     QFrame* panel = makeSunkenPanel(QStringLiteral("Panel1"), PanelGeometry, this);
     for (int design = 1; design <= assets::BackDesigns; ++design) {

@@ -16,12 +16,12 @@ constexpr int DialogFontPixels = 11;
 
 } // namespace
 
-FixedDialog::FixedDialog(const QString& objectName, const QString& caption, QSize client,
+FixedDialog::FixedDialog(const char* objectName, const QString& caption, QSize client,
                          QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint)
 {
-    setObjectName(objectName);
+    setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);
     setFixedSize(client);
     setModal(true);

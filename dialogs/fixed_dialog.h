@@ -13,7 +13,7 @@ class FixedDialog : public QDialog
 {
     Q_OBJECT
 public:
-    FixedDialog(const QString& objectName, const QString& caption, QSize client, QWidget* owner);
+    FixedDialog(const char* objectName, const QString& caption, QSize client, QWidget* owner);
 
     void setVisible(bool visible) override;
 };

@@ -28,10 +28,11 @@ const QColor JohnColor{0, 0, 255};
 const QColor HumanColor{255, 0, 0};
 const QColor HarryColor{0, 128, 0};
 
-QLabel* label(const QString& objectName, const QString& text, QPoint at, QWidget* parent)
+// Labels are numbered down the rows, a caption and then its value.
+QLabel* label(int number, const QString& text, QPoint at, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
-    label->setObjectName(objectName);
+    label->setObjectName(QStringLiteral("Label%1").arg(number));
     label->move(at);
     label->adjustSize();
     return label;
@@ -40,8 +41,7 @@ QLabel* label(const QString& objectName, const QString& text, QPoint at, QWidget
 } // namespace
 
 StatisticsWindow::StatisticsWindow(const game::Tally& tally, QWidget* owner)
-    : FixedDialog(QStringLiteral("FrmD"), QStringLiteral("Статистика"), ClientSize, owner),
-      tally_(tally)
+    : FixedDialog("FrmD", QStringLiteral("Статистика"), ClientSize, owner), tally_(tally)
 {
     chart_ = new chart::PieChart(this);
     chart_->setObjectName(QStringLiteral("Chart1"));
@@ -56,9 +56,9 @@ StatisticsWindow::StatisticsWindow(const game::Tally& tally, QWidget* owner)
     };
     for (int row = 0; row < int(values_.size()); ++row) {
         const int top = FirstRowTop + row * RowPitch;
-        label(QStringLiteral("Label%1").arg(2 * row + 1), captions[row], {CaptionLeft, top}, panel);
-        values_[std::size_t(row)] = label(QStringLiteral("Label%1").arg(2 * row + 2),
-                                          QStringLiteral("0"), {ValueLeft, top}, panel);
+        label(2 * row + 1, captions[row], {CaptionLeft, top}, panel);
+        values_[std::size_t(row)] =
+            label(2 * row + 2, QStringLiteral("0"), {ValueLeft, top}, panel);
     }
 
     resetButton_ = new QPushButton(QStringLiteral("Обнулить"), this);

@@ -42,7 +42,7 @@ bool Game::layHumanCard(int slot, int cell)
 {
     if (!acceptsDrop(slot, cell))
         return false;
-    layCard(Player::Human, slot, cell);
+    layCard(Player::Human, {slot, cell});
     if (!isOver())
         computersMoving_ = true;
     return true;
@@ -71,14 +71,14 @@ std::optional<LaidCard> Game::playComputerTick(const ComputerChoice& choose)
     const std::optional<Move> move = choose(hand(mover), table_);
     if (!move || !canLayAt(table_, hand(mover)[move->slot], move->cell))
         return std::nullopt;
-    layCard(mover, move->slot, move->cell);
+    layCard(mover, *move);
     return LaidCard{mover, move->slot, move->cell};
 }
 
-void Game::layCard(Player player, int slot, int cell)
+void Game::layCard(Player player, const Move& move)
 {
-    Card& card = handOf(player)[slot];
-    table_[cell] = card;
+    Card& card = handOf(player)[move.slot];
+    table_[move.cell] = card;
     card.face = nullptr;
     scoreFinish(player);
 }

@@ -74,7 +74,7 @@ public:
     std::optional<LaidCard> playComputerTick(const ComputerChoice& choose);
 
 private:
-    void layCard(Player player, int slot, int cell);
+    void layCard(Player player, const Move& move);
     // Ranks `player`, who has just laid a card, by how many others still hold cards, and
     // ends the computers' phase when nobody does.
     void scoreFinish(Player player);

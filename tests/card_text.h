@@ -15,16 +15,14 @@ namespace cardtext
 
 inline const QStringList RankNames = QStringLiteral("6 7 8 9 10 J Q K A").split(u' ');
 
-// The core never looks at pixels, so every face may be the same blank picture.
-inline const QImage& blankFace()
-{
-    static const QImage face(1, 1, QImage::Format_RGB32);
-    return face;
-}
-
+// The core never looks at pixels: each face is a blank picture that only carries its name.
 inline std::shared_ptr<const game::MasterDeck> blankDeck()
 {
-    return std::make_shared<const game::MasterDeck>([](const QString&) { return blankFace(); });
+    return std::make_shared<const game::MasterDeck>([](const QString& name) {
+        QImage picture(1, 1, QImage::Format_RGB32);
+        picture.setText(QStringLiteral("name"), name);
+        return picture;
+    });
 }
 
 inline QString cardName(const game::Card& card)
@@ -32,46 +30,39 @@ inline QString cardName(const game::Card& card)
     return RankNames.value(card.rank - game::Six) + QChar::fromLatin1(card.suit);
 }
 
-inline game::Card parseCard(QString text)
+// A hand or a table, as written above.
+template <typename Cards> Cards parse(const QString& text)
 {
-    const bool played = text.startsWith(u'~');
-    if (played)
-        text.remove(0, 1);
-    if (text == u".")
-        return {};
-    const qsizetype rank = RankNames.indexOf(text.chopped(1));
-    Q_ASSERT(rank >= 0);
-    return {played ? nullptr : &blankFace(), text.back().toLatin1(),
-            static_cast<game::Rank>(rank + game::Six)};
-}
-
-inline game::Hand parseHand(const QString& text)
-{
-    game::Hand hand;
+    static const QImage face;
+    Cards cards;
     int slot = 0;
-    for (const QString& card : text.split(u' ', Qt::SkipEmptyParts))
-        hand[++slot] = parseCard(card);
-    return hand;
-}
-
-inline game::Table parseTable(const QString& text)
-{
-    game::Table table;
     for (const QString& item : text.split(u' ', Qt::SkipEmptyParts)) {
-        const qsizetype at = item.indexOf(u'@');
-        table[item.mid(at + 1).toInt()] = parseCard(item.left(at));
+        const QStringList parts = item.split(u'@');
+        slot = parts.size() > 1 ? parts[1].toInt() : slot + 1;
+        const QString card = QString(parts[0]).remove(u'~');
+        if (card != u".")
+            cards[slot] = {item.startsWith(u'~') ? nullptr : &face, card.back().toLatin1(),
+                           static_cast<game::Rank>(RankNames.indexOf(card.chopped(1)) + game::Six)};
     }
-    return table;
+    return cards;
 }
 
-// The names of the cards present, in slot order.
-template <typename Cards> QStringList presentNames(const Cards& cards)
+// The cards present in slot order, each followed by "@" and its slot when `withSlots`.
+template <typename Cards> QString presentNames(const Cards& cards, bool withSlots = false)
 {
     QStringList names;
-    for (const game::Card& card : cards)
+    for (int slot = 1; const game::Card& card : cards) {
         if (card.present())
-            names << cardName(card);
-    return names;
+            names << cardName(card) + (withSlots ? u'@' + QString::number(slot) : QString());
+        ++slot;
+    }
+    return names.join(u' ');
+}
+
+// A choice as "slot:cell", or "pass".
+inline QString describe(const std::optional<game::Move>& move)
+{
+    return move ? QStringLiteral("%1:%2").arg(move->slot).arg(move->cell) : QStringLiteral("pass");
 }
 
 } // namespace cardtext

@@ -1,5 +1,5 @@
 // The statistics window, the card-back chooser and the about box, each shown modally and
-// driven from a timer while it runs.
+// looked at from a timer while it runs.
 #include "assets/pictures.h"
 #include "chart/pie_chart.h"
 #include "dialogs/about_box.h"
@@ -11,36 +11,49 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 
 namespace
 {
 
-// Runs `look` once the modal dialog is up, then closes it with the close box if it is still
-// open; returns once exec() has returned.
-void whileShown(QDialog& dialog, const std::function<void()>& show,
-                const std::function<void()>& look)
+// Opens the dialog, runs `look` once it is up, then closes it if it is still open.
+void whileShown(QDialog& dialog, const std::function<void()>& look)
 {
     QTimer::singleShot(0, &dialog, [&] {
         look();
-        if (dialog.isVisible())
-            dialog.close();
+        dialog.close();
     });
-    show();
+    if (auto* statistics = qobject_cast<dialogs::StatisticsWindow*>(&dialog))
+        statistics->showTally();
+    else
+        dialog.exec();
 }
 
-QString labelText(const QWidget& dialog, int number)
+// The caption and size of a modal dialog of a fixed size with a close box only.
+QString frame(const QDialog& dialog)
 {
-    return dialog.findChild<QLabel*>(QStringLiteral("Label%1").arg(number))->text();
+    const bool fixed = dialog.isModal() && dialog.minimumSize() == dialog.maximumSize() &&
+                       !(dialog.windowFlags() & Qt::WindowMinMaxButtonsHint);
+    return QStringLiteral("%1 %2x%3")
+        .arg(dialog.windowTitle())
+        .arg(dialog.width())
+        .arg(fixed ? dialog.height() : 0);
 }
 
-QStringList points(const chart::PieChart& chart)
+template <typename T> T* child(const QWidget& dialog, const char* name)
 {
-    QStringList shown;
-    for (const chart::PiePoint& point : chart.points())
-        shown
+    return dialog.findChild<T*>(QString::fromLatin1(name));
+}
+
+// The statistics as the window shows them: the chart's points, then the four counts.
+QString shown(const dialogs::StatisticsWindow& window)
+{
+    QStringList parts;
+    for (const chart::PiePoint& point : child<chart::PieChart>(window, "Chart1")->points())
+        parts
             << QStringLiteral("%1 %2 %3").arg(point.label).arg(point.value).arg(point.color.name());
-    return shown;
+    for (const char* label : {"Label2", "Label4", "Label6", "Label8"})
+        parts << child<QLabel>(window, label)->text();
+    return parts.join(u' ');
 }
 
 } // namespace
@@ -49,143 +62,74 @@ class TestDialogs : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void dialogsHaveTheirCaptionsAndSizes_data()
+    // The tally as it is when the window opens, and "Обнулить" offered while Matches is not 0.
+    void statisticsShowTheTally_data()
     {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("about") << "О программе" << QSize(335, 99);
-        QTest::newRow("backs") << "Выбор рубашки" << QSize(359, 248);
-        QTest::newRow("statistics") << "Статистика" << QSize(316, 401);
+        QTest::addColumn<int>("matches");
+        QTest::addColumn<bool>("resettable");
+        QTest::newRow("counted games") << 8 << true;
+        QTest::newRow("none, from a hand-edited file") << 0 << false;
+        QTest::newRow("below 0, from a hand-edited file") << -3 << true;
     }
-    void dialogsHaveTheirCaptionsAndSizes()
+    void statisticsShowTheTally()
     {
-        QFETCH(QString, caption);
-        QFETCH(QSize, size);
-        const game::Tally tally;
-        dialogs::AboutBox about(nullptr);
-        dialogs::BackChooser backs(nullptr);
-        dialogs::StatisticsWindow statistics(tally, nullptr);
-        for (QDialog* dialog : std::initializer_list<QDialog*>{&about, &backs, &statistics}) {
-            if (dialog->windowTitle() != caption)
-                continue;
-            QCOMPARE(dialog->size(), size);
-            QCOMPARE(dialog->minimumSize(), size);
-            QCOMPARE(dialog->maximumSize(), size);
-            QVERIFY(dialog->isModal());
-            QVERIFY(!(dialog->windowFlags() & Qt::WindowMinMaxButtonsHint));
-            return;
-        }
-        QFAIL("no dialog has that caption");
-    }
-
-    void statisticsShowTheTallyAsOpened()
-    {
-        game::Tally tally{.humanPoints = 7,
-                          .johnPoints = 12,
-                          .harryPoints = 5,
-                          .gamesPlayed = 8,
-                          .humanFirstPlaces = 2,
-                          .johnFirstPlaces = 5,
-                          .harryFirstPlaces = 1};
+        QFETCH(int, matches);
+        QFETCH(bool, resettable);
+        game::Tally tally{7, 12, 5, 0, 2, 5, 1};
         dialogs::StatisticsWindow window(tally, nullptr);
-        const auto* chart = window.findChild<chart::PieChart*>(QStringLiteral("Chart1"));
-        auto* reset = window.findChild<QPushButton*>(QStringLiteral("Button1"));
-        for (int opening = 0; opening < 3; ++opening)
-            whileShown(
-                window, [&] { window.showTally(); },
-                [&] {
-                    QCOMPARE(points(*chart),
-                             QStringList({"Сеня 12 #0000ff", "Вы 7 #ff0000", "Лёлик 5 #008000"}));
-                    QCOMPARE(labelText(window, 2), QStringLiteral("8"));
-                    QCOMPARE(labelText(window, 4), QStringLiteral("5"));
-                    QCOMPARE(labelText(window, 6), QStringLiteral("2"));
-                    QCOMPARE(labelText(window, 8), QStringLiteral("1"));
-                    QCOMPARE(labelText(window, 3),
-                             QStringLiteral("Сколько раз Сеня финишировал первым::"));
-                    QVERIFY(reset->isEnabled());
-                    QCOMPARE(window.focusWidget(),
-                             window.findChild<QPushButton*>(QStringLiteral("Button2")));
-                    // A game ending meanwhile shows at the next opening only.
-                    tally.humanPoints = 9;
-                    QCOMPARE(chart->points().at(1).value, 7.0);
-                    tally.humanPoints = 7;
-                });
-
-        // Points without a counted game, as a hand-edited file can give: nothing to reset.
-        tally.gamesPlayed = 0;
-        whileShown(
-            window, [&] { window.showTally(); }, [&] { QVERIFY(!reset->isEnabled()); });
-        tally.gamesPlayed = -3;
-        whileShown(
-            window, [&] { window.showTally(); },
-            [&] {
-                QVERIFY(reset->isEnabled());
-                QCOMPARE(labelText(window, 2), QStringLiteral("-3"));
-            });
-    }
-
-    void resetClearsAtOnceAndStaysOpen()
-    {
-        game::Tally tally{
-            .humanPoints = 3, .johnPoints = 1, .gamesPlayed = 2, .humanFirstPlaces = 1};
-        dialogs::StatisticsWindow window(tally, nullptr);
+        QCOMPARE(frame(window), QStringLiteral("Статистика 316x401"));
+        auto* reset = child<QPushButton>(window, "Button1");
         connect(&window, &dialogs::StatisticsWindow::resetRequested, this, [&] { tally = {}; });
-        QSignalSpy asked(&window, &dialogs::StatisticsWindow::resetRequested);
-        whileShown(
-            window, [&] { window.showTally(); },
-            [&] {
-                auto* reset = window.findChild<QPushButton*>(QStringLiteral("Button1"));
-                QTest::mouseClick(reset, Qt::LeftButton);
-                QCOMPARE(asked.count(), 1);
-                QVERIFY(window.isVisible());
-                QVERIFY(!reset->isEnabled());
-                for (int value : {2, 4, 6, 8})
-                    QCOMPARE(labelText(window, value), QStringLiteral("0"));
-                const auto* chart = window.findChild<chart::PieChart*>();
-                QCOMPARE(points(*chart),
-                         QStringList({"Сеня 0 #0000ff", "Вы 0 #ff0000", "Лёлик 0 #008000"}));
+        for (const int opening : {1, 2}) {
+            tally.gamesPlayed = matches * opening;
+            whileShown(window, [&] {
+                QCOMPARE(shown(window), QStringLiteral("Сеня 12 #0000ff Вы 7 #ff0000 Лёлик 5 "
+                                                       "#008000 %1 5 2 1")
+                                            .arg(matches * opening));
+                QCOMPARE(reset->isEnabled(), resettable);
+                QCOMPARE(window.focusWidget(), child<QPushButton>(window, "Button2"));
+                if (resettable && opening == 2) {
+                    // "Обнулить" clears at once and the window stays open.
+                    QTest::mouseClick(reset, Qt::LeftButton);
+                    QVERIFY(window.isVisible() && !reset->isEnabled());
+                    QCOMPARE(shown(window), QStringLiteral("Сеня 0 #0000ff Вы 0 #ff0000 Лёлик 0 "
+                                                           "#008000 0 0 0 0"));
+                }
             });
+        }
     }
 
+    // Each design is shown as it is, and a click picks it; the close box picks nothing.
     void aClickPicksADesignAndCloses()
     {
         dialogs::BackChooser chooser(nullptr);
+        QCOMPARE(frame(chooser), QStringLiteral("Выбор рубашки 359x248"));
         QSignalSpy picked(&chooser, &dialogs::BackChooser::designPicked);
-        whileShown(
-            chooser, [&] { chooser.exec(); },
-            [&] {
-                for (int design = 1; design <= assets::BackDesigns; ++design) {
-                    auto* image =
-                        chooser.findChild<QWidget*>(QStringLiteral("Image%1").arg(design));
-                    QCOMPARE(image->cursor().shape(), Qt::PointingHandCursor);
-                    QCOMPARE(image->grab().toImage().convertToFormat(QImage::Format_RGB32),
-                             assets::loadPicture(QStringLiteral("Design%1").arg(design))
-                                 .convertToFormat(QImage::Format_RGB32));
-                }
-                QTest::mouseClick(chooser.findChild<QWidget*>(QStringLiteral("Image5")),
-                                  Qt::LeftButton);
-                QVERIFY(!chooser.isVisible());
-            });
+        whileShown(chooser, [&] {
+            for (int design = 1; design <= assets::BackDesigns; ++design) {
+                auto* image = chooser.findChild<QWidget*>(QStringLiteral("Image%1").arg(design));
+                QCOMPARE(image->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                         assets::loadPicture(QStringLiteral("Design%1").arg(design))
+                             .convertToFormat(QImage::Format_RGB32));
+            }
+            QTest::mouseClick(child<QWidget>(chooser, "Image5"), Qt::LeftButton);
+            QVERIFY(!chooser.isVisible());
+        });
+        whileShown(chooser, [] {});
         QCOMPARE(picked.count(), 1);
-        QCOMPARE(picked.at(0).at(0).toInt(), 5);
-        // The close box picks nothing.
-        whileShown(
-            chooser, [&] { chooser.exec(); }, [] {});
-        QCOMPARE(picked.count(), 1);
+        QCOMPARE(picked.front().front().toInt(), 5);
     }
 
     void aboutNamesTheGameAndItsVersion()
     {
         dialogs::AboutBox about(nullptr);
-        whileShown(
-            about, [&] { about.exec(); },
-            [&] {
-                QVERIFY(labelText(about, 1).startsWith(QStringLiteral("Тавлен++ 1.04")));
-                auto* ok = about.findChild<QPushButton*>(QStringLiteral("Button1"));
-                QCOMPARE(about.focusWidget(), ok);
-                QTest::mouseClick(ok, Qt::LeftButton);
-                QVERIFY(!about.isVisible());
-            });
+        QCOMPARE(frame(about), QStringLiteral("О программе 335x99"));
+        whileShown(about, [&] {
+            QVERIFY(child<QLabel>(about, "Label1")->text().startsWith("Тавлен++ 1.04"));
+            QCOMPARE(about.focusWidget(), child<QPushButton>(about, "Button1"));
+            QTest::mouseClick(child<QPushButton>(about, "Button1"), Qt::LeftButton);
+            QVERIFY(!about.isVisible());
+        });
     }
 };
 

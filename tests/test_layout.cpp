@@ -1,3 +1,4 @@
+// Where the table, the hand and the columns of backs stand, worked out pixel by pixel.
 #include "window/layout.h"
 
 #include <QTest>
@@ -8,77 +9,42 @@ class TestLayout : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void halvesGoToTheEvenNeighbour_data()
-    {
-        QTest::addColumn<int>("twice");
-        QTest::addColumn<int>("half");
-        QTest::newRow("72.5") << 145 << 72;
-        QTest::newRow("7.5") << 15 << 8;
-        QTest::newRow("whole") << 144 << 72;
-        QTest::newRow("0.5") << 1 << 0;
-        QTest::newRow("-0.5") << -1 << 0;
-        QTest::newRow("-1.5") << -3 << -2;
-        QTest::newRow("-2.5") << -5 << -2;
-    }
     void halvesGoToTheEvenNeighbour()
     {
-        QFETCH(int, twice);
-        QFETCH(int, half);
-        QCOMPARE(halfRoundedToEven(twice), half);
+        QList<int> halves;
+        for (int twice : {145, 15, 144, 1, -1, -3, -5})
+            halves << halfRoundedToEven(twice);
+        QCOMPARE(halves, QList({72, 8, 72, 0, 0, -2, -2}));
     }
 
+    // The table's, the hand's, John's and Harry's places, then which of the columns at the
+    // sides and the hand show.
     void panelsFollowTheClientArea_data()
     {
         QTest::addColumn<QSize>("client");
-        QTest::addColumn<QPoint>("table");
-        QTest::addColumn<QPoint>("hand");
-        QTest::addColumn<QPoint>("left");
-        QTest::addColumn<QPoint>("right");
-        QTest::newRow("designed") << QSize(792, 526) << QPoint(72, 8) << QPoint(102, 422)
-                                  << QPoint(2, 8) << QPoint(728, 8);
-        QTest::newRow("wider") << QSize(1001, 526) << QPoint(177, 8) << QPoint(206, 422)
-                               << QPoint(2, 8) << QPoint(937, 8);
-        QTest::newRow("taller") << QSize(792, 700) << QPoint(72, 8) << QPoint(102, 596)
-                                << QPoint(2, 94) << QPoint(728, 94);
-        QTest::newRow("odd height") << QSize(792, 528) << QPoint(72, 8) << QPoint(102, 424)
-                                    << QPoint(2, 8) << QPoint(728, 8);
+        QTest::addColumn<QString>("panels");
+        QTest::newRow("designed") << QSize(792, 526) << "72,8 102,422 2,8 728,8 columns hand";
+        QTest::newRow("wider") << QSize(1001, 526) << "177,8 206,422 2,8 937,8 columns hand";
+        QTest::newRow("taller") << QSize(792, 700) << "72,8 102,596 2,94 728,94 columns hand";
+        QTest::newRow("one pixel narrower") << QSize(791, 526) << "72,8 102,422 2,8 727,8 hand";
+        QTest::newRow("one pixel shorter") << QSize(792, 525) << "72,8 102,421 2,7 728,7 columns";
     }
     void panelsFollowTheClientArea()
     {
         QFETCH(QSize, client);
         const PanelPlacement p = placePanels(client);
-        QTEST(p.cellGrid, "table");
-        QTEST(p.handRow, "hand");
-        QTEST(p.johnColumn, "left");
-        QTEST(p.harryColumn, "right");
+        QStringList panels;
+        for (const QPoint place : {p.cellGrid, p.handRow, p.johnColumn, p.harryColumn})
+            panels << QStringLiteral("%1,%2").arg(place.x()).arg(place.y());
+        panels << (p.columnsVisible ? "columns" : "") << (p.handVisible ? "hand" : "");
+        QTEST(panels.join(u' ').simplified(), "panels");
     }
 
-    void narrowOrShortWindowsHidePanels_data()
-    {
-        QTest::addColumn<QSize>("client");
-        QTest::addColumn<bool>("sides");
-        QTest::addColumn<bool>("hand");
-        QTest::newRow("minimum") << QSize(792, 526) << true << true;
-        QTest::newRow("one pixel narrower") << QSize(791, 526) << false << true;
-        QTest::newRow("one pixel shorter") << QSize(792, 525) << true << false;
-        QTest::newRow("small") << QSize(400, 300) << false << false;
-    }
-    void narrowOrShortWindowsHidePanels()
-    {
-        QFETCH(QSize, client);
-        const PanelPlacement p = placePanels(client);
-        QTEST(p.columnsVisible, "sides");
-        QTEST(p.handVisible, "hand");
-    }
-
+    // Cells stand one pixel apart; hand cards and backs overlap. Each grid fills its panel.
     void controlsSitOnTheirGrid()
     {
-        // The grids fill their panels exactly: cells one pixel apart, cards and backs overlapping.
-        QCOMPARE(cellPosition(13), QPoint(3 * 72, 97));
-        QCOMPARE(cellPosition(36).x() + 71, CellGridRect.width());
-        QCOMPARE(cellPosition(36).y() + 96, CellGridRect.height());
-        QCOMPARE(handPosition(12).x() + 71, HandRowRect.width());
-        QCOMPARE(backPosition(12).y() + 71, JohnColumnRect.height());
+        QCOMPARE(QList({cellPosition(13), cellPosition(36), handPosition(12), backPosition(12)}),
+                 QList({QPoint(216, 97), QPoint(576, 291), QPoint(517, 0), QPoint(0, 440)}));
     }
 };
 

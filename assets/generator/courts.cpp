@@ -91,7 +91,7 @@ constexpr double SleeveWidth = 7;
 constexpr double CuffTop = 27;
 constexpr double HandTop = 29;
 
-void arms(QImage& panel, double shoulderTop, QRgb sleeve)
+void arms(QImage& panel, const Livery& livery, double shoulderTop)
 {
     for (double left : {BodyLeft, BodyRight - SleeveWidth}) {
         QPainterPath arm(QPointF(left, CuffTop + 2));
@@ -101,7 +101,7 @@ void arms(QImage& panel, double shoulderTop, QRgb sleeve)
                    QPointF(left + SleeveWidth, shoulderTop + ShoulderRound));
         arm.lineTo(left + SleeveWidth, CuffTop + 2);
         arm.closeSubpath();
-        fillOutlined(panel, arm, solid(sleeve));
+        fillOutlined(panel, arm, solid(livery.accent));
         fillOutlined(panel, rectangle(left, CuffTop, SleeveWidth, 3), solid(Yellow));
         fillOutlined(panel, ellipse(left + 0.5, HandTop, SleeveWidth - 1, 6), solid(White));
     }
@@ -125,7 +125,7 @@ void king(QImage& panel, const Livery& livery)
     // The front of the robe with a row of gold buttons.
     fillOutlined(panel, rectangle(18, ShoulderTop, 7, CourtPanelHeight),
                  [](int x, int y) { return x == MiddleColumn && y % 4 == 1 ? Yellow : White; });
-    arms(panel, ShoulderTop, livery.accent);
+    arms(panel, livery, ShoulderTop);
     // Ermine collar: white fur with black tails.
     fillOutlined(panel, ellipse(10, 14, 23, 8),
                  [](int x, int y) { return fromMiddle(x) % 4 == 2 && y % 3 == 1 ? Black : White; });
@@ -155,7 +155,7 @@ void queen(QImage& panel, const Livery& livery)
     fillOutlined(panel, body(ShoulderTop), [&livery](int x, int) {
         return fromMiddle(x) % 4 == 3 ? livery.pattern : livery.robe;
     });
-    arms(panel, ShoulderTop, livery.accent);
+    arms(panel, livery, ShoulderTop);
     // The neckline and a gold necklace along it.
     fillOutlined(panel, polygon({{14, 20}, {29, 20}, {21.5, 31}}), [](int x, int y) {
         return y == 21 + fromMiddle(x) * 10 / 15 && x % 2 == 1 ? Yellow : White;
@@ -183,7 +183,7 @@ void jack(QImage& panel, const Livery& livery)
     // A gold sash from the left shoulder down to the right hip.
     fillOutlined(panel, polygon({{8, ShoulderTop}, {14, ShoulderTop}, {38, 34}, {38, 39}}),
                  solid(Yellow));
-    arms(panel, ShoulderTop, livery.accent);
+    arms(panel, livery, ShoulderTop);
     // Ruff collar.
     fillOutlined(panel, ellipse(12, 17, 19, 6), solid(White));
     fillOutlined(panel, ellipse(14, 5, 15, 14), solid(Yellow)); // short hair
@@ -204,8 +204,9 @@ void jack(QImage& panel, const Livery& livery)
 
 } // namespace
 
-QImage drawCourtPanel(int rank, char suit)
+QImage drawCourtPanel(FaceCard card)
 {
+    const auto [rank, suit] = card;
     QImage panel(CourtPanelWidth, CourtPanelHeight, QImage::Format_RGB32);
     panel.fill(White);
     const Livery livery = liveryOf(suit);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "faces.h"
+
 #include <QImage>
 
 namespace artwork
@@ -10,6 +12,6 @@ namespace artwork
 inline constexpr int CourtPanelWidth = 43;
 inline constexpr int CourtPanelHeight = 38;
 
-QImage drawCourtPanel(int rank, char suit);
+QImage drawCourtPanel(FaceCard card);
 
 } // namespace artwork

@@ -77,8 +77,9 @@ std::vector<const Glyph*> rankGlyphs(int rank)
     }
 }
 
-void drawIndex(QImage& layer, int rank, char suit)
+void drawIndex(QImage& layer, FaceCard face)
 {
+    const auto [rank, suit] = face;
     const std::vector<const Glyph*> glyphs = rankGlyphs(rank);
     int width = GlyphGap * (int(glyphs.size()) - 1);
     for (const Glyph* glyph : glyphs)
@@ -142,8 +143,9 @@ std::vector<QPointF> pipCentres(int rank)
     return pips;
 }
 
-void drawPips(QImage& card, int rank, char suit)
+void drawPips(QImage& card, FaceCard face)
 {
+    const auto [rank, suit] = face;
     for (const QPointF& pip : pipCentres(rank)) {
         const QRectF box(pip.x() - PipWidth / 2, pip.y() - PipHeight / 2, PipWidth, PipHeight);
         fillShape(card, suitSign(suit, box, pip.y() > MiddleRow), solid(suitColour(suit)));
@@ -155,10 +157,10 @@ constexpr QRectF AcePip(19, 30, 33, 36);
 // The court picture sits in a framed rectangle clear of the corner indices.
 constexpr QRect CourtFrame(13, 9, CourtPanelWidth + 2, 2 * CourtPanelHeight + 2);
 
-void drawCourt(QImage& card, int rank, char suit)
+void drawCourt(QImage& card, FaceCard face)
 {
     QImage layer = transparentLayer(card.width(), card.height());
-    overlay(layer, drawCourtPanel(rank, suit), CourtFrame.topLeft() + QPoint(1, 1));
+    overlay(layer, drawCourtPanel(face), CourtFrame.topLeft() + QPoint(1, 1));
     overlayBothEnds(card, layer);
     drawFrame(card, CourtFrame);
     // A thin line where the two halves meet.
@@ -168,20 +170,21 @@ void drawCourt(QImage& card, int rank, char suit)
 
 } // namespace
 
-QImage drawFace(int rank, char suit)
+QImage drawFace(FaceCard face)
 {
+    const auto [rank, suit] = face;
     QImage card(assets::FaceWidth, assets::FaceHeight, QImage::Format_RGB32);
     card.fill(colour::White);
     drawFrame(card, card.rect());
     if (rank == Ace)
         fillShape(card, suitSign(suit, AcePip), solid(suitColour(suit)));
     else if (rank >= Jack)
-        drawCourt(card, rank, suit);
+        drawCourt(card, face);
     else
-        drawPips(card, rank, suit);
+        drawPips(card, face);
 
     QImage corner = transparentLayer(card.width(), card.height());
-    drawIndex(corner, rank, suit);
+    drawIndex(corner, face);
     overlayBothEnds(card, corner);
     return card;
 }

@@ -5,7 +5,13 @@
 namespace artwork
 {
 
-// One card face, 71 x 96: rank 6..14, suit 'b', 'c', 'k' or 'p'.
-QImage drawFace(int rank, char suit);
+// The card a picture shows: rank 6..14, suit 'b', 'c', 'k' or 'p'.
+struct FaceCard {
+    int rank;
+    char suit;
+};
+
+// One card face, 71 x 96.
+QImage drawFace(FaceCard card);
 
 } // namespace artwork

@@ -60,7 +60,7 @@ int main(int argc, char** argv)
     bool ok = true;
     for (const SuitName& suit : Suits)
         for (int rank = 6; rank <= 14; ++rank)
-            ok &= save(artwork::drawFace(rank, suit.letter), dir,
+            ok &= save(artwork::drawFace({rank, suit.letter}), dir,
                        QString::fromLatin1(RankTexts[rank - 6]) + u'_' +
                            QString::fromLatin1(suit.word));
     ok &= save(artwork::drawNone(), dir, QStringLiteral("NONE"));
