@@ -3,6 +3,7 @@
 // answer on the terminal without opening a window.
 #include "platform/desktop.h"
 #include "platform/files.h"
+#include "platform/first_exposure.h"
 #include "platform/random_seed.h"
 #include "platform/sound.h"
 #include "platform/termination_signals.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QSessionManager>
 #include <QStandardPaths>
+#include <QWindow>
 #include <cstdio>
 #include <cstring>
 
@@ -75,5 +77,8 @@ int main(int argc, char** argv)
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainWindow,
                      [&mainWindow](QSessionManager&) { mainWindow.close(); });
     mainWindow.show();
+    // The sound is first needed when a card is laid; loaded before the first picture, it
+    // would hold that picture back.
+    platform::runAfterFirstExposure(mainWindow.windowHandle(), [&sound] { sound.load(); });
     return QApplication::exec();
 }

@@ -3,8 +3,6 @@
 #include <QString>
 #include <memory>
 
-class QSoundEffect;
-
 namespace platform
 {
 
@@ -17,16 +15,24 @@ public:
     virtual void play() = 0;
 };
 
+// The sound of a file, played through Qt Multimedia. Qt Multimedia lives in a module of the
+// game's that only load() loads, once the window is up: linked into the program, it and the
+// twenty libraries it brings were loaded and bound before the first picture, a tenth of the
+// start. Until then, and without the module, playing stays silent.
 class SoundEffect final : public Sound
 {
 public:
-    // Loads the file once, up front: playing must not wait for it later.
     explicit SoundEffect(const QString& path);
     ~SoundEffect() override;
+    // Loads the module and starts reading the file in the background, so that playing never
+    // waits for it later; only the first call does anything.
+    void load();
     void play() override;
 
 private:
-    std::unique_ptr<QSoundEffect> effect_;
+    QString path_;
+    bool loaded_ = false;
+    std::unique_ptr<Sound> effect_;
 };
 
 } // namespace platform

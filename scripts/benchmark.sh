@@ -1,75 +1,178 @@
 #!/usr/bin/env bash
-# How fast the game shows its window, next to an empty Qt window, and how much CPU it uses
-# while it waits for the human. Runs in a virtual X server.
-# Usage: scripts/benchmark.sh [tavlen binary] (default build/release/tavlen)
+# How quickly the game shows its window, how much memory it holds and how much CPU it uses
+# while it waits for the human, each next to a bare Qt main window with the same menu bar.
+# Builds what it needs (a Release build, the yardstick and the window watcher), then measures
+# both in one private virtual X server, taking turns start by start. The ratios, game over
+# yardstick, are on the last line.
+# Usage: scripts/benchmark.sh [start-ups of each program, 7 or more; default 15]
 set -euo pipefail
+
+usage() {
+    echo "usage: $0 [start-ups of each program, 7 or more; default 15]" >&2
+    exit 2
+}
+
+repo=$(cd "$(dirname "$0")/.." && pwd)
+release=$repo/build/release
+tools=$release/bench
+
 if [ "${1:-}" != --in-xvfb ]; then
-    exec "$(dirname "$0")/../tests/xvfb_run.sh" "$0" --in-xvfb "$@"
+    runs=${1:-15}
+    if ! [[ $runs =~ ^[0-9]+$ ]] || ((runs < 7)); then
+        usage
+    fi
+    cd "$repo"
+    source scripts/setup.sh
+    tavlen_setup
+    tavlen_build "$release" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+    mkdir -p "$tools"
+    warnings=(-O2 -Wall -Wextra -Wpedantic -Werror)
+    if [ tools/bench/window_watch.c -nt "$tools/window_watch" ]; then
+        read -ra xlib < <(pkg-config --cflags --libs x11 xdamage)
+        gcc -std=c11 -D_GNU_SOURCE "${warnings[@]}" tools/bench/window_watch.c \
+            -o "$tools/window_watch" "${xlib[@]}"
+    fi
+    if [ tools/bench/bare_window.cpp -nt "$tools/bare_window" ]; then
+        read -ra qt < <(pkg-config --cflags --libs Qt6Widgets)
+        g++ -std=c++20 -fPIC "${warnings[@]}" tools/bench/bare_window.cpp \
+            -o "$tools/bare_window" "${qt[@]}"
+    fi
+    exec tests/xvfb_run.sh "$repo/scripts/benchmark.sh" --in-xvfb "$runs"
 fi
-shift
-binary=$(realpath "${1:-$(dirname "$0")/../build/release/tavlen}")
-runs=${RUNS:-10}
+runs=$2
+
+# Each program runs from a folder of its own with a home of its own, so whatever it writes
+# (the game keeps its settings beside itself) stays out of the build tree.
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-# The yardsticks: the smallest Qt Widgets program that shows a window, and the same with a
-# menu bar like the game's, whose first text wakes the font system.
-cat >"$work/empty.cpp" <<'CPP'
-#include <QApplication>
-#include <QMainWindow>
-#include <QMenuBar>
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral(TITLE));
-#ifdef WITH_MENU
-    w.menuBar()->addMenu(QStringLiteral("&Игра"));
-    w.menuBar()->addMenu(QStringLiteral("&Справка"));
-#endif
-    w.resize(792, 545);
-    w.show();
-    return app.exec();
+watcher=
+cleanup() {
+    if [ -n "$watcher" ]; then
+        kill "$watcher" 2>/dev/null || true
+        wait "$watcher" 2>/dev/null || true
+    fi
+    rm -rf "$work"
 }
-CPP
-qt="$(pkg-config --cflags --libs Qt6Widgets)"
-g++ -O2 -fPIC -std=c++20 -DTITLE='"empty"' "$work/empty.cpp" -o "$work/empty" $qt
-g++ -O2 -fPIC -std=c++20 -DTITLE='"menu"' -DWITH_MENU "$work/empty.cpp" -o "$work/menu" $qt
+trap cleanup EXIT
+mkdir -p "$work/game" "$work/bare" "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+cp "$release"/{tavlen,tavlen-sound.so,Put.wav,help.html} "$work/game/"
+cp "$tools/bare_window" "$work/bare/"
+watched=
+export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
 
-# Milliseconds from start until the window is mapped, median of the runs.
-time_to_window() {
-    local program=$1 title=$2 times=()
-    for _ in $(seq "$runs"); do
-        local start end pid
-        start=$(date +%s%N)
-        (cd "$(dirname "$program")" && exec "$program") >/dev/null 2>&1 &
-        pid=$!
-        # xdotool's own --sync polls only twice a second: ask every few milliseconds instead.
-        local deadline=$((start + 10000000000))
-        until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
-            [ "$(date +%s%N)" -lt "$deadline" ] || { echo "no window: $program" >&2; exit 1; }
-            sleep 0.005
-        done
-        end=$(date +%s%N)
-        times+=($(((end - start) / 1000000)))
-        kill "$pid"
-        wait "$pid" 2>/dev/null || true
-    done
-    printf '%s\n' "${times[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p"
+settle_seconds=2 # the computers' opening moves are over well within this
+idle_seconds=10
+callgrind_seconds=120 # a start under callgrind is some hundred times slower
+ticks_per_second=$(getconf CLK_TCK)
+
+# The programs' own chatter (no audio device here) is shown only when something goes wrong.
+fail() {
+    echo "$1; it said:" >&2
+    cat "$2" >&2
+    exit 1
+}
+cpu_ticks() { sed 's/^.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'; }
+resident_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
+
+# Starts a program under the watcher, the command after the log file's name, and leaves the
+# watcher's line ("pid P mapped M painted P") in $watched once the window is drawn.
+start_watched() {
+    local log=$1
+    shift
+    coproc WATCH { cd "$(dirname "${@: -1}")" && exec "$tools/window_watch" "$@" 2>>"$log"; }
+    watcher=$WATCH_PID
+    read -r watched <&"${WATCH[0]}" || fail "no window from ${*: -1}" "$log"
 }
 
-echo "empty Qt window:            $(time_to_window "$work/empty" '^empty$') ms to window (median of $runs)"
-echo "empty window with a menu:   $(time_to_window "$work/menu" '^menu$') ms to window (median of $runs)"
-echo "Тавлен++:                   $(time_to_window "$binary" 'Тавлен') ms to window (median of $runs)"
+# Closes the watched window and insists on a clean exit, so a start that hangs at its end
+# fails the benchmark.
+close_watched() {
+    local log=$1 to_watcher=${WATCH[1]}
+    exec {to_watcher}>&-
+    wait "$watcher" || fail "the program did not close cleanly" "$log"
+    watcher=
+}
 
-# CPU while waiting: let the computers finish their first moves, then count ticks for 5 s.
-(cd "$(dirname "$binary")" && exec "$binary") >/dev/null 2>&1 &
-pid=$!
-timeout 10 xdotool search --sync --onlyvisible --name 'Тавлен' >/dev/null
-sleep 2
-cpu() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
-before=$(cpu)
-sleep 5
-after=$(cpu)
-kill "$pid"
-echo "CPU while waiting for the human: $((after - before)) clock ticks in 5 s ($(getconf CLK_TCK) a second)"
+# Starts one program and appends its figures to the files of its name: the times to map and
+# to first paint, and the resident memory once settled; with "idle", also the CPU ticks spent
+# in the following seconds.
+measure() {
+    local name=$1 program=$2 idle=${3:-}
+    local pid mapped painted
+    start_watched "$work/$name.log" "$program"
+    read -r _ pid _ mapped _ painted <<<"$watched"
+    sleep "$settle_seconds"
+    echo "$mapped" >>"$work/$name.mapped"
+    echo "$painted" >>"$work/$name.painted"
+    resident_kb "$pid" >>"$work/$name.memory"
+    if [ -n "$idle" ]; then
+        local before
+        before=$(cpu_ticks "$pid")
+        sleep "$idle_seconds"
+        echo $(($(cpu_ticks "$pid") - before)) >"$work/$name.idle"
+    fi
+    close_watched "$work/$name.log"
+}
+
+# The instructions a program runs until its first picture is out (the first backing store
+# flush), counted by callgrind: unlike the clock, untouched by whatever else the machine does.
+count_instructions() {
+    local name=$1 program=$2 out=$work/$1.callgrind
+    start_watched "$work/$name.log" -t "$callgrind_seconds" valgrind --tool=callgrind \
+        --dump-after='QBackingStore::flush*' --callgrind-out-file="$out" "$program"
+    close_watched "$work/$name.log"
+    sed -n 's/^summary: //p' "$out.1" >"$work/$name.instructions"
+}
+
+minimum() { sort -g "$1" | head -n 1; }
+median() {
+    sort -g "$1" | awk '{ v[NR] = $1 }
+        END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
+megabytes() { awk -v kb="$1" 'BEGIN {printf "%.1f MB", kb / 1024}'; }
+
+# The first start of each only warms the disk cache and the font cache.
+measure warm-bare "$work/bare/bare_window"
+measure warm-game "$work/game/tavlen"
+count_instructions bare "$work/bare/bare_window"
+count_instructions game "$work/game/tavlen"
+
+# In turns, and every other round the game first, so that neither always follows the other.
+for run in $(seq "$runs"); do
+    idle=
+    ((run == runs)) && idle=idle
+    if ((run % 2)); then
+        measure bare "$work/bare/bare_window" $idle
+        measure game "$work/game/tavlen" $idle
+    else
+        measure game "$work/game/tavlen" $idle
+        measure bare "$work/bare/bare_window" $idle
+    fi
+done
+
+echo "load average during the run: $(cut -d ' ' -f 1-3 /proc/loadavg) on $(nproc) cores"
+echo "start-up, ms from exec, $runs starts each taking turns (minimum / median):"
+start_times() {
+    printf '%-18s %s' "$(minimum "$1.mapped") / $(median "$1.mapped")" \
+        "$(minimum "$1.painted") / $(median "$1.painted")"
+}
+echo "                window mapped      first painted"
+echo "  bare window   $(start_times "$work/bare")"
+echo "  Тавлен++      $(start_times "$work/game")"
+millions() { awk -v n="$(cat "$1")" 'BEGIN {printf "%.1f M", n / 1000000}'; }
+echo "instructions until the first picture (callgrind): bare window" \
+    "$(millions "$work/bare.instructions"), Тавлен++ $(millions "$work/game.instructions")"
+echo "resident memory ${settle_seconds} s after the window is up (median):" \
+    "bare window $(megabytes "$(median "$work/bare.memory")")," \
+    "Тавлен++ $(megabytes "$(median "$work/game.memory")")"
+echo "CPU in ${idle_seconds} s on the human's turn ($ticks_per_second ticks a second):" \
+    "bare window $(cat "$work/bare.idle") ticks, Тавлен++ $(cat "$work/game.idle") ticks"
+
+# The minimum is the start least disturbed by the rest of the machine, as noise only adds.
+start_median=$(ratio "$(median "$work/game.painted")" "$(median "$work/bare.painted")")
+start_minimum=$(ratio "$(minimum "$work/game.painted")" "$(minimum "$work/bare.painted")")
+instructions=$(ratio "$(cat "$work/game.instructions")" "$(cat "$work/bare.instructions")")
+memory=$(ratio "$(median "$work/game.memory")" "$(median "$work/bare.memory")")
+echo "ratios: start $start_median (median) $start_minimum (minimum) $instructions (instructions)" \
+    "memory $memory idle-cpu $(cat "$work/game.idle") ticks"

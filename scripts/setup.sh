@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs whatever the game needs to build and test that this Debian machine lacks.
-# Sourced by play.sh and test.sh; fast when everything is already there.
+# Sourced by play.sh, test.sh, benchmark.sh and package.sh; fast when all is already there.
 set -euo pipefail
 
 tavlen_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev fonts-liberation2
                  desktop-file-utils appstream
-                 xvfb xauth xdotool imagemagick x11-utils)
+                 xvfb xauth xdotool imagemagick x11-utils
+                 pkg-config libx11-dev libxdamage-dev valgrind)
 
 tavlen_setup() {
     local missing=()

@@ -12,9 +12,10 @@ fail() {
 }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for file in bin/tavlen share/tavlen/Put.wav share/tavlen/help.html \
-    share/applications/org.example.tavlen.desktop share/metainfo/org.example.tavlen.metainfo.xml \
-    share/man/man6/tavlen.6; do
+libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
+for file in bin/tavlen "$libdir/tavlen/tavlen-sound.so" share/tavlen/Put.wav \
+    share/tavlen/help.html share/applications/org.example.tavlen.desktop \
+    share/metainfo/org.example.tavlen.metainfo.xml share/man/man6/tavlen.6; do
     [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
 for size in 32 48 64 128 256; do

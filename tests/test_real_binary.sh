@@ -24,7 +24,7 @@ fail() {
 }
 
 cp "$binary" "$home/"
-for file in Put.wav help.html; do
+for file in tavlen-sound.so Put.wav help.html; do
     [ -f "$(dirname "$binary")/$file" ] && cp "$(dirname "$binary")/$file" "$home/"
 done
 
