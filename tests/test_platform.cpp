@@ -1,8 +1,10 @@
 #include "platform/files.h"
+#include "platform/multimedia_sound.h"
 #include "platform/termination_signals.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibrary>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +28,15 @@ private Q_SLOTS:
         QCOMPARE(platform::findGameFile(name), QDir::current().filePath(name));
         QVERIFY(platform::findGameFile(QStringLiteral("no-such-file.wav")).isEmpty());
         QVERIFY(QDir::setCurrent(before));
+    }
+
+    // The laying sound's module is built beside the program and makes sounds; a game without it
+    // would only ever be silent.
+    void theSoundModuleLoads()
+    {
+        const QString module =
+            QDir(QCoreApplication::applicationDirPath()).filePath(platform::SoundModule);
+        QVERIFY(QLibrary::resolve(module, platform::MakeSoundSymbol));
     }
 
     // Each signal that ends a program arrives on the event loop instead, once per signal.
