@@ -48,7 +48,9 @@ QImage loadBack(const QString& name, const QString& fallback)
 MainWindow::MainWindow(platform::Desktop& desktop, platform::Sound& sound,
                        store::SettingsFile& settingsFile, std::uint32_t seed)
     : desktop_(desktop), sound_(sound), settingsFile_(settingsFile),
-      masterDeck_(std::make_shared<const game::MasterDeck>(loadScreenPicture)),
+      // Faces stay as stored: only a dozen are shown at the deal, so each is made ready for
+      // the screen when it is first drawn rather than all 36 before the window appears.
+      masterDeck_(std::make_shared<const game::MasterDeck>(assets::loadPicture)),
       game_(masterDeck_, seed)
 {
     setObjectName(QStringLiteral("FrmA"));
