@@ -23,6 +23,7 @@ if [ "${1:-}" != --in-xvfb ]; then
     fi
     cd "$repo"
     source scripts/setup.sh
+    tavlen_packages+=(pkg-config libx11-dev libxdamage-dev valgrind)
     tavlen_setup
     tavlen_build "$release" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
     mkdir -p "$tools"

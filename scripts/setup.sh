@@ -5,8 +5,7 @@ set -euo pipefail
 
 tavlen_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev fonts-liberation2
                  desktop-file-utils appstream
-                 xvfb xauth xdotool imagemagick x11-utils
-                 pkg-config libx11-dev libxdamage-dev valgrind)
+                 xvfb xauth xdotool imagemagick x11-utils)
 
 tavlen_setup() {
     local missing=()
