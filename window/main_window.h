@@ -122,8 +122,9 @@ private:
     game::Game game_;
     QTimer moveTimer_;
 
-    QString leftBackName_ = QStringLiteral("RubL1");
-    QString rightBackName_ = QStringLiteral("RubR1");
+    // The back pictures' names ("RubL1", "RubR1" ...), as the settings give them.
+    QString leftBackName_;
+    QString rightBackName_;
     QImage emptyCellPicture_;
     QImage leftBack_;
     QImage rightBack_;
