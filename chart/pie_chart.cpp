@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QScreen>
 #include <QtMath>
+#include <qdrawutil.h>
 
 namespace chart
 {
@@ -42,28 +43,13 @@ FontMeasure measureOf(const QFont& font, const QPaintDevice* device)
             [metrics](const QString& text) { return metrics.horizontalAdvance(text); }};
 }
 
-// A 1-pixel frame round the inside of `rect`, lit from the top left.
-void drawBevel(QPainter& painter, const EdgeRect& rect, const QColor& topLeft,
-               const QColor& bottomRight)
-{
-    painter.fillRect(rect.left, rect.top, rect.width(), BevelWidth, topLeft);
-    painter.fillRect(rect.left, rect.top, BevelWidth, rect.height(), topLeft);
-    // Drawn last, the bottom and right lines own the corners where the two colours meet.
-    painter.fillRect(rect.left, rect.bottom - BevelWidth, rect.width(), BevelWidth, bottomRight);
-    painter.fillRect(rect.right - BevelWidth, rect.top, BevelWidth, rect.height(), bottomRight);
-}
-
-// The panel sunk into its surroundings, with a raised rim just inside.
+// The panel sunk into its surroundings, with a raised rim just inside: the same groove as the
+// dialogs' sunken panels.
 void drawPanel(QPainter& painter, QSize size, const QPalette& palette)
 {
-    const QColor shadow = palette.color(QPalette::Dark);
-    const QColor highlight = palette.color(QPalette::Light);
-    painter.fillRect(QRect({0, 0}, size), palette.color(QPalette::Button));
-    const EdgeRect outer{0, 0, size.width(), size.height()};
-    drawBevel(painter, outer, shadow, highlight);
-    const EdgeRect inner{outer.left + BevelWidth, outer.top + BevelWidth, outer.right - BevelWidth,
-                         outer.bottom - BevelWidth};
-    drawBevel(painter, inner, highlight, shadow);
+    const QRect panel({0, 0}, size);
+    painter.fillRect(panel, palette.color(QPalette::Button));
+    qDrawShadeRect(&painter, panel, palette, true, BevelWidth, 0);
 }
 
 // A 1-pixel frame on the edge pixels of `box`.

@@ -43,13 +43,13 @@ bool MainWindow::acceptsDrop(const ImageControl& target, const QObject* source,
 bool MainWindow::layDroppedCard(const ImageControl& target, const QObject* source,
                                 const QMimeData& data)
 {
-    if (!acceptsDrop(target, source, data))
-        return false;
+    // The game takes the card or refuses it; only a card taken is shown, its sound first.
     const int slot = draggedSlot(source, data);
+    if (slot == 0 || !game_.layHumanCard(slot, target.number()))
+        return false;
     playLayingSound();
     cell(target.number())->setPicture(handCard(slot)->picture());
     handCard(slot)->hide();
-    game_.layHumanCard(slot, target.number());
     syncTimer();
     return true;
 }

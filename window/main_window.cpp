@@ -1,6 +1,7 @@
 #include "window/main_window.h"
 
 #include "assets/pictures.h"
+#include "platform/desktop.h"
 #include "platform/sound.h"
 #include "window/image_control.h"
 #include "window/layout.h"
@@ -66,8 +67,9 @@ MainWindow::MainWindow(platform::Desktop& desktop, platform::Sound& sound,
     connect(&moveTimer_, &QTimer::timeout, this, &MainWindow::playComputerTick);
     qApp->installEventFilter(this);
 
-    checkScreen();
-    placeOnScreen();
+    const QSize screen = desktop_.screenSize();
+    checkScreen(screen);
+    placeOnScreen(screen);
     loadSettings();
     loadBacks();
     emptyCellPicture_ = loadScreenPicture(QStringLiteral("None"));

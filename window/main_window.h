@@ -65,9 +65,9 @@ private:
     void buildMenu();
 
     // A screen too small for the table is told so, and the game ends as soon as it runs.
-    void checkScreen();
+    void checkScreen(QSize screen);
     // The top left corner on an 800 x 600 screen, the middle on any other.
-    void placeOnScreen();
+    void placeOnScreen(QSize screen);
     void loadSettings();
     void saveSettings();
     void applySettings(const store::Settings& settings);

@@ -21,9 +21,8 @@ const QString ErrorCaption = QStringLiteral("Ошибка");
 
 } // namespace
 
-void MainWindow::checkScreen()
+void MainWindow::checkScreen(QSize screen)
 {
-    const QSize screen = desktop_.screenSize();
     if (screen.width() > TooSmallScreen.width() || screen.height() > TooSmallScreen.height())
         return;
     desktop_.showInformation(
@@ -34,9 +33,8 @@ void MainWindow::checkScreen()
     leavingUnplayed_ = true;
 }
 
-void MainWindow::placeOnScreen()
+void MainWindow::placeOnScreen(QSize screen)
 {
-    const QSize screen = desktop_.screenSize();
     if (screen == SmallestScreen) {
         move(0, 0);
         return;
