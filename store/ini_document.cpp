@@ -20,39 +20,23 @@ struct KeyValue {
     QStringView value;
 };
 
-QString fromCodePage(const QByteArray& bytes)
-{
-    QStringDecoder decoder(CodePage);
-    return decoder(bytes);
-}
+constexpr QByteArrayView Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
-QByteArray toCodePage(const QString& text)
-{
-    QStringEncoder encoder(CodePage);
-    return encoder(text);
-}
-
-bool isAscii(const QByteArray& bytes)
+bool isAscii(QByteArrayView bytes)
 {
     return std::all_of(bytes.begin(), bytes.end(),
                        [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
 }
 
-// Windows-1251 gives every byte a character of its own, so an old file reads and writes back
-// byte for byte. A file that a text editor saved as UTF-8 would lose its Cyrillic section
-// names that way; one that is valid UTF-8, and not plain ASCII (which reads the same either
-// way), is read as UTF-8 instead, its byte-order mark dropped.
-QString decodeFile(const QByteArray& contents)
+// The text of valid UTF-8, or nothing. A byte-order mark at its start is taken as a character,
+// so that it is written back.
+std::optional<QString> fromUtf8(QByteArrayView bytes)
 {
-    if (!isAscii(contents)) {
-        QStringDecoder utf8(QStringConverter::Utf8);
-        const QString text = utf8(contents);
-        // Read what will be written: a character the code page lacks becomes its substitute
-        // now, so that no name matches today and fails to after the next save.
-        if (!utf8.hasError())
-            return fromCodePage(toCodePage(text));
-    }
-    return fromCodePage(contents);
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    QString text = decoder(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
 }
 
 std::optional<QStringView> sectionName(QStringView line)
@@ -90,32 +74,46 @@ QString writtenValue(QStringView value)
     return Quote + value.toString() + Quote;
 }
 
-bool sameName(QStringView a, QStringView b)
+// Section and key names match without regard to case.
+QString caseless(QStringView name)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return name.toString().toCaseFolded();
 }
 
 } // namespace
 
 IniDocument::IniDocument(const QByteArray& contents)
 {
-    const QString text = decodeFile(contents);
+    // Windows-1251 gives every byte a character of its own, so any file reads and writes back
+    // byte for byte that way; only a text editor's UTF-8 would lose its Cyrillic names.
+    QString text;
+    const QByteArrayView bytes(contents);
+    std::optional<QString> utf8;
+    if (bytes.startsWith(Utf8ByteOrderMark) &&
+        (utf8 = fromUtf8(bytes.sliced(Utf8ByteOrderMark.size())))) {
+        encoding_ = Encoding::Utf8WithByteOrderMark;
+        text = *utf8;
+    } else if (!isAscii(bytes) && (utf8 = fromUtf8(bytes))) {
+        encoding_ = Encoding::Utf8;
+        text = *utf8;
+    } else {
+        text = QStringDecoder(CodePage)(contents);
+    }
+    std::optional<std::size_t> current;
     qsizetype start = 0;
     while (start < text.size()) {
         const qsizetype lineFeed = text.indexOf(u'\n', start);
-        if (lineFeed < 0) {
-            lines_.push_back({text.sliced(start), LineEnd::None});
-            break;
-        }
-        const bool crLf = lineFeed > start && text[lineFeed - 1] == u'\r';
-        const qsizetype length = lineFeed - start - (crLf ? 1 : 0);
-        lines_.push_back({text.sliced(start, length), crLf ? LineEnd::CrLf : LineEnd::Lf});
-        start = lineFeed + 1;
+        const bool last = lineFeed < 0;
+        const bool crLf = !last && lineFeed > start && text[lineFeed - 1] == u'\r';
+        const qsizetype end = last ? text.size() : lineFeed - (crLf ? 1 : 0);
+        Line line{text.sliced(start, end - start),
+                  last ? LineEnd::None : (crLf ? LineEnd::CrLf : LineEnd::Lf)};
+        if (lines_.empty() && line.end != LineEnd::None)
+            newLineEnd_ = line.end;
+        lines_.push_back(std::move(line));
+        indexLine(lines_.size() - 1, current);
+        start = last ? text.size() : lineFeed + 1;
     }
-    const auto ended = std::find_if(lines_.begin(), lines_.end(),
-                                    [](const Line& line) { return line.end != LineEnd::None; });
-    if (ended != lines_.end())
-        newLineEnd_ = ended->end;
 }
 
 QByteArray IniDocument::toBytes() const
@@ -128,14 +126,25 @@ QByteArray IniDocument::toBytes() const
         if (line.end != LineEnd::None)
             text += u'\n';
     }
-    return toCodePage(text);
+    switch (encoding_) {
+    case Encoding::Utf8:
+        return text.toUtf8();
+    case Encoding::Utf8WithByteOrderMark:
+        return Utf8ByteOrderMark.toByteArray() + text.toUtf8();
+    case Encoding::Windows1251:
+        break;
+    }
+    return QStringEncoder(CodePage)(text);
 }
 
 std::optional<QString> IniDocument::value(const Key& key) const
 {
-    const auto header = findSection(key.section);
-    const auto line = header ? findKey(*header, key.name) : std::nullopt;
-    if (!line)
+    const auto section = findSection(key.section);
+    if (!section)
+        return std::nullopt;
+    const QHash<QString, std::size_t>& keys = sections_[*section].keys;
+    const auto line = keys.constFind(caseless(key.name));
+    if (line == keys.cend())
         return std::nullopt;
     return unquoted(keyValue(lines_[*line].text)->value).left(MaxValueLength).toString();
 }
@@ -143,51 +152,55 @@ std::optional<QString> IniDocument::value(const Key& key) const
 void IniDocument::setValue(const Key& key, QStringView value)
 {
     const QString line = key.name.toString() + u'=' + writtenValue(value);
-    const auto header = findSection(key.section);
-    if (!header) {
-        insertLine(lines_.size(), u'[' + key.section.toString() + u']');
-        insertLine(lines_.size(), line);
-        return;
+    auto place = findSection(key.section);
+    if (!place) {
+        const std::size_t header = lines_.size();
+        insertLine(header, u'[' + key.section.toString() + u']');
+        place = addSection(key.section, header);
     }
-    if (const auto found = findKey(*header, key.name)) {
+    Section& section = sections_[*place];
+    const QString name = caseless(key.name);
+    if (const auto found = section.keys.constFind(name); found != section.keys.cend()) {
         lines_[*found].text = line;
         return;
     }
-    std::size_t after = *header + 1;
-    const std::size_t end = sectionEnd(*header);
-    for (std::size_t index = after; index < end; ++index)
-        if (keyValue(lines_[index].text))
-            after = index + 1;
+    // After the section's last key, so that the comments and blank lines leading to the next
+    // section stay with it.
+    const std::size_t after = section.lastKey + 1;
     insertLine(after, line);
+    section.keys.insert(name, after);
+    section.lastKey = after;
+}
+
+void IniDocument::indexLine(std::size_t index, std::optional<std::size_t>& current)
+{
+    const QString& text = lines_[index].text;
+    if (const auto name = sectionName(text)) {
+        // Only the first section of a name is read and written.
+        current = findSection(*name) ? std::nullopt : std::optional(addSection(*name, index));
+    } else if (const auto found = keyValue(text); found && current) {
+        Section& section = sections_[*current];
+        // The first of two keys of a name is the one read and written.
+        const QString name = caseless(found->key);
+        if (!section.keys.contains(name))
+            section.keys.insert(name, index);
+        section.lastKey = index;
+    }
 }
 
 std::optional<std::size_t> IniDocument::findSection(QStringView section) const
 {
-    for (std::size_t index = 0; index < lines_.size(); ++index) {
-        const auto name = sectionName(lines_[index].text);
-        if (name && sameName(*name, section))
-            return index;
-    }
-    return std::nullopt;
+    const auto found = sectionPlaces_.constFind(caseless(section));
+    if (found == sectionPlaces_.cend())
+        return std::nullopt;
+    return *found;
 }
 
-std::size_t IniDocument::sectionEnd(std::size_t header) const
+std::size_t IniDocument::addSection(QStringView name, std::size_t header)
 {
-    std::size_t index = header + 1;
-    while (index < lines_.size() && !sectionName(lines_[index].text))
-        ++index;
-    return index;
-}
-
-std::optional<std::size_t> IniDocument::findKey(std::size_t header, QStringView key) const
-{
-    const std::size_t end = sectionEnd(header);
-    for (std::size_t index = header + 1; index < end; ++index) {
-        const auto found = keyValue(lines_[index].text);
-        if (found && sameName(found->key, key))
-            return index;
-    }
-    return std::nullopt;
+    sections_.push_back({header, header, {}});
+    sectionPlaces_.insert(caseless(name), sections_.size() - 1);
+    return sections_.size() - 1;
 }
 
 void IniDocument::insertLine(std::size_t index, const QString& text)
@@ -196,6 +209,16 @@ void IniDocument::insertLine(std::size_t index, const QString& text)
     if (index > 0 && lines_[index - 1].end == LineEnd::None)
         std::swap(line.end, lines_[index - 1].end);
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), std::move(line));
+    const auto moveDown = [index](std::size_t& line) {
+        if (line >= index)
+            ++line;
+    };
+    for (Section& section : sections_) {
+        moveDown(section.header);
+        moveDown(section.lastKey);
+        for (std::size_t& line : section.keys)
+            moveDown(line);
+    }
 }
 
 } // namespace store
