@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <limits>
 #include <variant>
 
 namespace store
@@ -175,6 +176,22 @@ void writeSettings(const Settings& settings, IniDocument& file)
         file.setValue({TallySection, counter.name},
                       QString::number(settings.tally.*counter.counter));
     }
+}
+
+game::Tally addedTally(const game::Tally& stored, const game::Tally& counted,
+                       const game::Tally& current)
+{
+    game::Tally sum = stored;
+    for (const SettingKey& key : Keys) {
+        if (const auto* counter = std::get_if<CounterKey>(&key)) {
+            const std::int64_t added = std::int64_t{current.*counter->counter} -
+                                       counted.*counter->counter + stored.*counter->counter;
+            sum.*counter->counter = static_cast<std::int32_t>(
+                std::clamp<std::int64_t>(added, std::numeric_limits<std::int32_t>::min(),
+                                         std::numeric_limits<std::int32_t>::max()));
+        }
+    }
+    return sum;
 }
 
 } // namespace store

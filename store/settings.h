@@ -35,4 +35,9 @@ Settings readSettings(const IniDocument& file, bool* ok = nullptr);
 // Puts every setting into the file, leaving the rest of the file as it is.
 void writeSettings(const Settings& settings, IniDocument& file);
 
+// The counters of `stored` with what a run added to its tally since it stood at `counted` put
+// on top, each held within the 32 bits a counter has.
+game::Tally addedTally(const game::Tally& stored, const game::Tally& counted,
+                       const game::Tally& current);
+
 } // namespace store

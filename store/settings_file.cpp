@@ -1,11 +1,11 @@
 #include "store/settings_file.h"
 
+#include "store/file_on_disk.h"
 #include "store/ini_document.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace store
 {
@@ -21,81 +21,99 @@ bool isWritableDirectory(const QString& path)
     return directory.isDir() && directory.isWritable();
 }
 
-std::optional<QByteArray> readContents(QFile& file)
+QString pathIn(const QString& directory)
 {
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray contents = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return contents;
+    return QDir(directory).filePath(FileName.toString());
+}
+
+// A file the game cannot read as its text: UTF-16 or UTF-32, by their byte-order marks.
+bool isWideText(const QByteArray& bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
+           bytes.startsWith(QByteArrayView("\0\0\xFE\xFF", 4));
 }
 
 } // namespace
 
 SettingsFile::SettingsFile(const QString& preferredDirectory, const QString& fallbackDirectory)
-    : directory_(isWritableDirectory(preferredDirectory) ? preferredDirectory : fallbackDirectory)
+    : readPath_(pathIn(preferredDirectory)), writeDirectory_(preferredDirectory)
 {
+    if (!isWritableDirectory(preferredDirectory)) {
+        writeDirectory_ = fallbackDirectory;
+        if (QFileInfo::exists(filePath()) || !QFileInfo::exists(readPath_))
+            readPath_ = filePath();
+    }
+    failedPath_ = readPath_;
 }
 
 SettingsFile::LoadResult SettingsFile::load(Settings& settings)
 {
     settings = Settings{};
-    QFile file(filePath());
-    if (!file.exists()) {
+    failedPath_ = readPath_;
+    removeLeftovers(filePath());
+    const FileContents file = readSmallFile(readPath_);
+    switch (file.outcome) {
+    case FileContents::Outcome::Missing:
         // A first run: the settings go into the file at close.
-        loaded_ = QDir().mkpath(directory_) && file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+        loaded_ = QDir().mkpath(writeDirectory_) &&
+                  QFile(filePath()).open(QIODevice::WriteOnly | QIODevice::NewOnly);
+        failedPath_ = filePath();
         return loaded_ ? LoadResult::Loaded : LoadResult::FileError;
-    }
-    const auto contents = readContents(file);
-    if (!contents)
+    case FileContents::Outcome::NotUsable:
         return LoadResult::FileError;
+    case FileContents::Outcome::TooLarge:
+        return LoadResult::UnusableData;
+    case FileContents::Outcome::Read:
+        break;
+    }
+    if (isWideText(file.bytes))
+        return LoadResult::UnusableData;
     loaded_ = true;
     bool valid = true;
-    settings = readSettings(IniDocument(*contents), &valid);
+    settings = readSettings(IniDocument(file.bytes), &valid);
+    counted_ = settings.tally;
     return valid ? LoadResult::Loaded : LoadResult::DataError;
 }
 
-SettingsFile::SaveResult SettingsFile::save(const Settings& settings) const
+SettingsFile::SaveResult SettingsFile::save(const Settings& settings)
 {
     if (!loaded_)
         return SaveResult::NotLoaded;
-    // The file is read again, so that whatever another program or the player changed in it
-    // meanwhile besides the settings is kept.
-    IniDocument document;
-    QFile current(filePath());
-    if (current.exists()) {
-        const auto contents = readContents(current);
-        if (!contents)
-            return SaveResult::Failed;
-        document = IniDocument(*contents);
-    }
-    writeSettings(settings, document);
-    const QByteArray bytes = document.toBytes();
-    // QSaveFile also refuses to replace a file that the player may read but not write.
-    QSaveFile file(filePath());
-    if (!file.open(QIODevice::WriteOnly))
+    failedPath_ = filePath();
+    // Read again just before it is written, as another game may have closed meanwhile.
+    FileContents file = readSmallFile(filePath());
+    if (file.outcome == FileContents::Outcome::Missing && readPath_ != filePath())
+        file = readSmallFile(readPath_);
+    const bool readable = file.outcome == FileContents::Outcome::Missing ||
+                          (file.outcome == FileContents::Outcome::Read && !isWideText(file.bytes));
+    if (!readable)
         return SaveResult::Failed;
-    // Qt's commit misses a short write, as on a full disk: a write that did not all reach the
-    // disk is cancelled, and the old file stays whole.
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        file.cancelWriting();
-    return file.commit() ? SaveResult::Saved : SaveResult::Failed;
+    IniDocument document(file.bytes);
+    Settings written = settings;
+    if (!tallyReset_)
+        written.tally = addedTally(readSettings(document).tally, counted_, settings.tally);
+    writeSettings(written, document);
+    // The configuration directory is made when the file beside the program was read.
+    if (!QDir().mkpath(writeDirectory_) || !replaceFile(filePath(), document.toBytes()))
+        return SaveResult::Failed;
+    counted_ = settings.tally;
+    tallyReset_ = false;
+    return SaveResult::Saved;
+}
+
+void SettingsFile::markTallyReset()
+{
+    tallyReset_ = true;
 }
 
 QString SettingsFile::filePath() const
 {
-    return QDir(directory_).filePath(FileName.toString());
-}
-
-QString SettingsFile::nativeDirectory() const
-{
-    return QDir::toNativeSeparators(directory_);
+    return pathIn(writeDirectory_);
 }
 
 QString SettingsFile::errorMessage() const
 {
-    return QStringLiteral("Файл ") + nativeDirectory() + QDir::separator() + FileName.toString() +
+    return QStringLiteral("Файл ") + QDir::toNativeSeparators(failedPath_) +
            QStringLiteral(
                " содержит ошибочные данные. Чтобы избежать дальнейших ошибок, удалите его.");
 }

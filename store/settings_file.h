@@ -7,21 +7,25 @@
 namespace store
 {
 
-// The game's "Param.ini": which directory holds it, reading it at start and writing it back
-// at close. Beside the program comes first, so that a copy of the game carried around keeps
-// its file with it; where the game may not write there, as when it is installed, the file
-// lives in the player's configuration directory.
+// The game's "Param.ini": where it lies, reading it at start and writing it back at close.
+// Beside the program comes first, so that a copy of the game carried around keeps its file
+// with it. Where the game may not write there, as when it is installed or carried to a
+// read-only place, the file is written in the player's configuration directory, and read from
+// there once it exists; until then the file beside the program, if any, carries the tally on.
+// The file beside the program is then never written.
 //
 // Each step says whether the player must see the file's error box. A file that could not be
 // created or read at start is not written at close either, so one run shows the box at most
-// once; a file with bad data is written at close with the values the game kept.
+// once; a file with a bad counter is written at close with the values the game kept.
 class SettingsFile
 {
 public:
     enum class LoadResult {
         Loaded,    // read, or made empty on a first run
         DataError, // read, but a counter was bad: the box, and the file is written at close
-        FileError, // neither made nor read: the box, and nothing is written at close
+        // The box, the defaults, and nothing is written at close:
+        UnusableData, // the file is too large, or in UTF-16
+        FileError,    // it is no regular file, or could not be made or read
     };
     enum class SaveResult {
         Saved,
@@ -35,19 +39,27 @@ public:
     // Fills `settings` from the file. A missing file is created empty and gives the defaults,
     // as does one that cannot be read.
     LoadResult load(Settings& settings);
-    // Replaces the whole file at once, keeping what it holds besides the settings; when that
-    // fails the old file stays as it was. Nothing is written when loading failed.
-    SaveResult save(const Settings& settings) const;
+    // Replaces the whole file at once; when that fails the old file stays as it was. The file
+    // is read again first, so that what it holds besides the settings is kept, and another
+    // game that closed meanwhile keeps its games: the counters are what the file holds now
+    // with what this run added since it was read or last saved, unless this run reset them.
+    SaveResult save(const Settings& settings);
+    // The tally was reset: the next save writes the counters as they are.
+    void markTallyReset();
 
+    // The file that is written.
     QString filePath() const;
-    // The directory as the platform writes paths, for the player to read.
-    QString nativeDirectory() const;
-    // The text of the error box.
+    // The text of the error box, for the file that failed last.
     QString errorMessage() const;
 
 private:
-    QString directory_;
+    QString readPath_;
+    QString writeDirectory_;
+    QString failedPath_;
     bool loaded_ = false;
+    // The counters this run has put into the file, or found there at start.
+    game::Tally counted_;
+    bool tallyReset_ = false;
 };
 
 } // namespace store

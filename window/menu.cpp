@@ -2,6 +2,7 @@
 #include "dialogs/back_chooser.h"
 #include "dialogs/statistics_window.h"
 #include "platform/files.h"
+#include "store/settings_file.h"
 #include "window/help_viewer.h"
 #include "window/image_control.h"
 #include "window/main_window.h"
@@ -98,8 +99,10 @@ void MainWindow::showStatistics()
 {
     if (!statisticsWindow_) {
         statisticsWindow_ = new dialogs::StatisticsWindow(game_.tally(), this);
-        connect(statisticsWindow_, &dialogs::StatisticsWindow::resetRequested, this,
-                [this] { game_.setTally({}); });
+        connect(statisticsWindow_, &dialogs::StatisticsWindow::resetRequested, this, [this] {
+            game_.setTally({});
+            settingsFile_.markTallyReset();
+        });
     }
     statisticsWindow_->showTally();
 }
