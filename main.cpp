@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QWindow>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace
@@ -54,6 +55,25 @@ store::SettingsFile settingsFileForThisCopy()
     return store::SettingsFile(QCoreApplication::applicationDirPath(), configuration);
 }
 
+// The session's end comes as the application's quit, which closes every window: the game
+// then closes as for a signal.
+class SessionEnd : public QObject
+{
+public:
+    explicit SessionEnd(window::MainWindow& window) : window_(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == qApp && event->type() == QEvent::Quit)
+            window_.closeUnattended();
+        return false;
+    }
+
+private:
+    window::MainWindow& window_;
+};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -69,13 +89,23 @@ int main(int argc, char** argv)
     store::SettingsFile settingsFile = settingsFileForThisCopy();
 
     window::MainWindow mainWindow(desktop, sound, settingsFile, platform::seedFromTimeOfDay());
-    // A kill, a closed terminal or the end of the session closes the window as its close box
-    // does, so the tally is written.
+    // On too small a screen the game ends once the player has read why, never shown.
+    if (desktop.quitRequested())
+        return EXIT_SUCCESS;
+    // A kill or a closed terminal closes the window as its close box does, so the tally is
+    // written, and ends the game even from within a message box or a dialog.
     platform::TerminationSignals terminationSignals;
     QObject::connect(&terminationSignals, &platform::TerminationSignals::received, &mainWindow,
-                     &QWidget::close);
+                     [&mainWindow] {
+                         mainWindow.closeUnattended();
+                         QCoreApplication::exit(EXIT_SUCCESS);
+                     });
+    // The session manager asks for the file before the session ends, which may yet be
+    // cancelled; when it does end, the application is asked to quit.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainWindow,
-                     [&mainWindow](QSessionManager&) { mainWindow.close(); });
+                     [&mainWindow](QSessionManager&) { mainWindow.saveUnattended(); });
+    SessionEnd sessionEnd(mainWindow);
+    app.installEventFilter(&sessionEnd);
     mainWindow.show();
     // The sound is first needed when a card is laid; loaded before the first picture, it
     // would hold that picture back.

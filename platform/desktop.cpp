@@ -1,8 +1,9 @@
 #include "platform/desktop.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <cstdio>
 
 namespace platform
 {
@@ -23,9 +24,14 @@ void ScreenDesktop::showError(const QString& caption, const QString& text)
     QMessageBox::critical(nullptr, caption, text);
 }
 
+void ScreenDesktop::writeToLog(const QString& text)
+{
+    std::fprintf(stderr, "tavlen: %s\n", qUtf8Printable(text));
+}
+
 void ScreenDesktop::quitWhenIdle()
 {
-    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    quitRequested_ = true;
 }
 
 } // namespace platform

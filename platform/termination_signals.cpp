@@ -1,8 +1,6 @@
 #include "platform/termination_signals.h"
 
 #include <QSocketNotifier>
-#include <array>
-#include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -12,7 +10,8 @@ namespace platform
 namespace
 {
 
-constexpr std::array HandledSignals = {SIGTERM, SIGINT, SIGHUP};
+constexpr std::array<int, TerminationSignals::HandledSignalCount> HandledSignals = {SIGTERM, SIGINT,
+                                                                                    SIGHUP};
 // The write end for the handler, the read end for the notifier.
 std::array<int, 2> signalPipe = {-1, -1};
 
@@ -34,16 +33,19 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signal : HandledSignals)
-        ::sigaction(signal, &action, nullptr);
+    for (std::size_t i = 0; i < HandledSignals.size(); ++i) {
+        ::sigaction(HandledSignals[i], nullptr, &previous_[i]);
+        if (previous_[i].sa_handler != SIG_IGN)
+            ::sigaction(HandledSignals[i], &action, nullptr);
+    }
 }
 
 TerminationSignals::~TerminationSignals()
 {
     if (!notifier_)
         return;
-    for (int signal : HandledSignals)
-        std::signal(signal, SIG_DFL);
+    for (std::size_t i = 0; i < HandledSignals.size(); ++i)
+        ::sigaction(HandledSignals[i], &previous_[i], nullptr);
     ::close(signalPipe[0]);
     ::close(signalPipe[1]);
     signalPipe = {-1, -1};

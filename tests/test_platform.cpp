@@ -10,6 +10,9 @@
 #include <QTest>
 #include <csignal>
 
+// Long enough for a second signal, had it been caught, to reach the event loop.
+constexpr int SettleTime = 100;
+
 class TestPlatform : public QObject
 {
     Q_OBJECT
@@ -49,6 +52,26 @@ private Q_SLOTS:
             QVERIFY(received.wait());
         }
         QCOMPARE(received.count(), 3);
+    }
+
+    // A signal ignored when the game starts, as under nohup, stays ignored while it runs and
+    // after; the others still arrive.
+    void ignoredSignalsStayIgnored()
+    {
+        std::signal(SIGHUP, SIG_IGN);
+        {
+            platform::TerminationSignals ending;
+            QSignalSpy received(&ending, &platform::TerminationSignals::received);
+            QCOMPARE(std::raise(SIGHUP), 0);
+            QCOMPARE(std::raise(SIGTERM), 0);
+            QVERIFY(received.wait());
+            QTest::qWait(SettleTime);
+            QCOMPARE(received.count(), 1);
+        }
+        struct sigaction after = {};
+        QCOMPARE(::sigaction(SIGHUP, nullptr, &after), 0);
+        QVERIFY(after.sa_handler == SIG_IGN);
+        std::signal(SIGHUP, SIG_DFL);
     }
 };
 

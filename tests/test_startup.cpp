@@ -2,7 +2,9 @@
 // and the tally carried from one run to the next through the settings file.
 #include "window_fixture.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QTest>
 
 constexpr std::uint32_t Seed = 3;
@@ -100,6 +102,74 @@ private Q_SLOTS:
         QVERIFY(run.desktop.boxes.front().startsWith(QStringLiteral("Ошибка: Файл ")));
         // The bad counter is read as 0 and written back so; the rest is read.
         QCOMPARE(run.settingsText().contains(QStringLiteral("Gr=0\r\nJn=4\r\n")), !blocked);
+    }
+
+    // A file the game leaves alone, too large to be its own, is reported at start only: at
+    // close there is nothing to write, which is no failure.
+    void aFileLeftAloneIsReportedOnlyAtStart()
+    {
+        const QString large = QStringLiteral("; ") + QString(1 << 20, u'x');
+        WindowFixture run(Seed, large);
+        QCOMPARE(run.desktop.boxes.size(), 1);
+        run.window.close();
+        QCOMPARE(run.desktop.boxes.size(), 1);
+        QCOMPARE(run.settingsText(), large);
+    }
+
+    // The session manager's request writes the file and leaves the window open; a close for a
+    // signal or the session's end writes it too. No one may be there to answer a box then, so
+    // a failure goes to the log.
+    void aSaveNobodyWatchesShowsNoBox()
+    {
+        WindowFixture run(Seed);
+        run.window.show();
+        const auto block = [&run] {
+            return QFile::remove(run.settingsPath) && QDir().mkdir(run.settingsPath);
+        };
+        QVERIFY(block());
+        run.window.saveUnattended();
+        QVERIFY(run.window.isVisible());
+        QVERIFY(QDir().rmdir(run.settingsPath));
+        run.window.saveUnattended();
+        QCOMPARE(run.settingsText(), FreshFile);
+        QVERIFY(block());
+        run.window.closeUnattended();
+        QVERIFY(!run.window.isVisible());
+        QCOMPARE(run.desktop.boxes, QStringList());
+        QCOMPARE(run.desktop.log, QStringList(2, run.settingsFile.errorMessage()));
+    }
+
+    // Another game that closed meanwhile keeps its games in the tally, unless this one was
+    // reset ("Обнулить"): then this one's counters are written as they are.
+    void anotherGamesTallyIsKept_data()
+    {
+        QTest::addColumn<bool>("reset");
+        QTest::addColumn<QString>("tally");
+        QTest::newRow("played on") << false << "Gr=10\r\nMatches=6\r\nJn=0\r\n";
+        QTest::newRow("reset") << true << "Gr=0\r\nMatches=0\r\nJn=0\r\n";
+    }
+    void anotherGamesTallyIsKept()
+    {
+        QFETCH(bool, reset);
+        WindowFixture run(Seed, QStringLiteral("[Статистика]\r\nGr=3\r\nMatches=2\r\n"));
+        QFile other(run.settingsPath);
+        QVERIFY(other.open(QIODevice::WriteOnly) &&
+                other.write("[\xD1\xF2\xE0\xF2\xE8\xF1\xF2\xE8\xEA\xE0]\r\nGr=10\r\n"
+                            "Matches=6\r\n") > 0);
+        other.close();
+        if (reset) {
+            QTimer::singleShot(0, this, [] {
+                QWidget* statistics = QApplication::activeModalWidget();
+                QTest::mouseClick(statistics->findChild<QPushButton*>(QStringLiteral("Button1")),
+                                  Qt::LeftButton);
+                statistics->close();
+            });
+            run.action("AResults")->trigger();
+        }
+        run.window.close();
+        QFETCH(QString, tally);
+        const QString written = run.settingsText().section(QStringLiteral("[Статистика]\r\n"), 1);
+        QCOMPARE(written.left(tally.size()), tally);
     }
 };
 

@@ -28,10 +28,12 @@ struct FakeDesktop : platform::Desktop {
     {
         showInformation(caption, text);
     }
+    void writeToLog(const QString& text) override { log << text; }
     void quitWhenIdle() override { quitAsked = true; }
 
     QSize screen;
     QStringList boxes; // "caption: text", in the order shown
+    QStringList log;
     bool quitAsked = false;
 };
 

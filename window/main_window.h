@@ -56,6 +56,13 @@ public:
     // cannot: the computers' hands and the table list.
     const game::Game& game() const { return game_; }
 
+    // Closes the window for a signal or the session's end, when no one may be there to answer
+    // a box: a failed save goes to the log instead.
+    void closeUnattended();
+    // Writes the file for the session manager, keeping the window open and showing no box: the
+    // session's end may yet be cancelled.
+    void saveUnattended();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -69,7 +76,10 @@ private:
     // The top left corner on an 800 x 600 screen, the middle on any other.
     void placeOnScreen(QSize screen);
     void loadSettings();
-    void saveSettings();
+    // How a failed save is told: in a box for the player, or in the log when no one may be
+    // there to answer one.
+    enum class FailureReport { Box, Log };
+    void saveSettings(FailureReport report);
     void applySettings(const store::Settings& settings);
     store::Settings currentSettings() const;
 
@@ -118,6 +128,8 @@ private:
     // Set when the game is to end before it is played: nothing is written then.
     bool leavingUnplayed_ = false;
     bool closed_ = false;
+    // Set when the window closes for a signal or the session's end.
+    bool unattended_ = false;
     std::shared_ptr<const game::MasterDeck> masterDeck_;
     game::Game game_;
     QTimer moveTimer_;

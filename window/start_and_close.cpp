@@ -81,10 +81,28 @@ store::Settings MainWindow::currentSettings() const
     return settings;
 }
 
-void MainWindow::saveSettings()
+void MainWindow::saveSettings(FailureReport report)
 {
-    if (settingsFile_.save(currentSettings()) == store::SettingsFile::SaveResult::Failed)
+    // Nothing to write (the file could not be read, and the player has heard of it) is no
+    // failure.
+    if (settingsFile_.save(currentSettings()) != store::SettingsFile::SaveResult::Failed)
+        return;
+    if (report == FailureReport::Log)
+        desktop_.writeToLog(settingsFile_.errorMessage());
+    else
         desktop_.showError(ErrorCaption, settingsFile_.errorMessage());
+}
+
+void MainWindow::closeUnattended()
+{
+    unattended_ = true;
+    close();
+}
+
+void MainWindow::saveUnattended()
+{
+    if (!closed_ && !leavingUnplayed_)
+        saveSettings(FailureReport::Log);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -92,7 +110,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // The close box, the menu's exit, a signal or the session's end all come here; the file
     // is written once.
     if (!closed_ && !leavingUnplayed_)
-        saveSettings();
+        saveSettings(unattended_ ? FailureReport::Log : FailureReport::Box);
     closed_ = true;
     QMainWindow::closeEvent(event);
 }
