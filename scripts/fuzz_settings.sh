@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fuzzes the settings store with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer:
-# any bytes as "Param.ini", read, written back and read again. Not part of the tests.
+# any bytes as "Param.ini", read, written back and read again, in memory and as a file on disk
+# of one kind or another (see tools/fuzz_settings.cpp). Not part of the tests.
 # Usage: scripts/fuzz_settings.sh [seconds, default 60]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,7 +18,8 @@ mkdir -p "$out" "$work/seeds" "$work/found"
 # shellcheck disable=SC2046
 clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
     -I. $(pkg-config --cflags Qt6Core Qt6Gui) \
-    tools/fuzz_settings.cpp store/ini_document.cpp store/settings.cpp \
+    tools/fuzz_settings.cpp store/ini_document.cpp store/settings.cpp store/settings_file.cpp \
+    store/file_on_disk.cpp \
     $(pkg-config --libs Qt6Core) -o "$out/fuzz_settings"
 
 # Seeds: a file as the game writes it, with the player's own lines, in both line ends and as
@@ -60,6 +62,12 @@ printf '%s' "$game_file" >"$work/seeds/utf8"
 printf '\xEF\xBB\xBF%s' "$game_file" >"$work/seeds/utf8-bom"
 printf '%s' "$odd_file" | iconv -f UTF-8 -t WINDOWS-1251 >"$work/seeds/odd"
 printf '[x]\r\n\0\x98=\r\r\n[' >"$work/seeds/junk"
+printf '%s' "$game_file" | iconv -f UTF-8 -t UTF-16 >"$work/seeds/utf16"
+# The first byte picks what the file is on disk: a regular file, a link, a FIFO, a directory,
+# a file grown past a mebibyte.
+for kind in 0 1 2 3 4; do
+    printf "\\x3$kind%s" "$game_file" | iconv -f UTF-8 -t WINDOWS-1251 >"$work/seeds/kind$kind"
+done
 
 # The dictionary: the section names in both encodings, the keys and the values that matter.
 dictionary_entry() {

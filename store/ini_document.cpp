@@ -32,7 +32,9 @@ bool isAscii(QByteArrayView bytes)
 // so that it is written back.
 std::optional<QString> fromUtf8(QByteArrayView bytes)
 {
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    // Stateless, so that a character cut short at the end is an error rather than dropped.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                       QStringConverter::Flag::Stateless);
     QString text = decoder(bytes);
     if (decoder.hasError())
         return std::nullopt;

@@ -169,6 +169,8 @@ private Q_SLOTS:
                  bom + bom + notes +
                      "[\xD0\x9D\xD0\xB0\xD1\x81\xD1\x82\xD1\x80\xD0\xBE"
                      "\xD0\xB9\xD0\xBA\xD0\xB8]\nSound=v\n");
+        bytesRow("UTF-8 cut short at the end", "; \xD0\x81\xD0", Missing,
+                 "; \xD0\x81\xD0\r\n" + windows1251("[Настройки]\r\nSound=v"));
         // Not UTF-8 (a lone 0xC3 before a space) is Windows-1251 throughout.
         bytesRow("broken UTF-8", "; \xC3 \xE4\n" + windows1251(head) + "Sound=1",
                  QStringLiteral("1"), "; \xC3 \xE4\n" + windows1251(head) + "Sound=v");

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs a command inside a private virtual X server and returns the command's exit code.
-# Usage: tests/xvfb_run.sh <command> [arguments...]
+# Usage: [TAVLEN_XVFB_SCREEN=640x480x24] tests/xvfb_run.sh <command> [arguments...]
 set -euo pipefail
 if [ $# -eq 0 ]; then
     echo "usage: $0 <command> [arguments...]" >&2
@@ -25,7 +25,7 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 # The server picks a free display itself and writes its number once it is listening.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+Xvfb -displayfd 3 -screen 0 "${TAVLEN_XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset \
     3>"$workdir/display" >"$workdir/xvfb.log" 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do

@@ -1,16 +1,23 @@
 // Any bytes at all as "Param.ini": read the settings, write them back, read the file again.
-// Nothing may crash, every key the game writes must read back as written, and a file saved
-// by the game must come through a second round byte for byte. Built and run by
-// scripts/fuzz_settings.sh.
+// Nothing may crash, any file must read and write back byte for byte, and every key the game
+// writes must read back as written. The same bytes also go through the file on disk, as a
+// regular file, a link to one, a file grown past the largest the game reads, or beside them a
+// FIFO or a directory: each must load and save as the game promises, never wait, and leave
+// what it may not write as it was. Built and run by scripts/fuzz_settings.sh.
+#include "store/file_on_disk.h"
 #include "store/ini_document.h"
 #include "store/settings.h"
+#include "store/settings_file.h"
 
-#include <QStringDecoder>
-#include <algorithm>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <sys/stat.h>
 
 namespace
 {
@@ -42,15 +49,92 @@ void require(bool holds, const char* what)
     }
 }
 
-// Only a file that a UTF-8 editor saved is read otherwise than byte for byte.
-bool isUtf8Text(const QByteArray& bytes)
+using LoadResult = store::SettingsFile::LoadResult;
+using SaveResult = store::SettingsFile::SaveResult;
+
+// What "Param.ini" is on disk, chosen by the input's first byte.
+enum class FileKind { Regular, Link, Fifo, Directory, Grown, Count };
+
+QByteArray contentsOf(const QString& path)
 {
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char byte) {
-        return static_cast<unsigned char>(byte) < 0x80;
-    });
-    QStringDecoder utf8(QStringConverter::Utf8);
-    utf8.decode(bytes);
-    return !ascii && !utf8.hasError();
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool startsWideText(const QByteArray& bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
+           bytes.startsWith(QByteArrayView("\0\0\xFE\xFF", 4));
+}
+
+// Puts `contents` on disk as Param.ini of the given kind in `directory`, with its link's
+// target beside it; returns the file that holds the bytes.
+QString makeFile(const QDir& directory, FileKind kind, const QByteArray& contents)
+{
+    const QString path = directory.filePath("Param.ini");
+    const QString target = directory.filePath("target.ini");
+    const auto write = [&contents](const QString& name) {
+        QFile file(name);
+        require(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size(),
+                "the test file could not be written");
+    };
+    switch (kind) {
+    case FileKind::Regular:
+        write(path);
+        return path;
+    case FileKind::Link:
+        write(target);
+        require(QFile::link(target, path), "the link could not be made");
+        return target;
+    case FileKind::Fifo:
+        require(::mkfifo(QFile::encodeName(path).constData(), S_IRUSR | S_IWUSR) == 0,
+                "the FIFO could not be made");
+        return path;
+    case FileKind::Directory:
+        require(directory.mkdir("Param.ini"), "the directory could not be made");
+        return path;
+    case FileKind::Grown:
+        write(path);
+        require(QFile(path).resize(store::MaxFileSize + 1 + contents.size()),
+                "the file could not grow");
+        return path;
+    case FileKind::Count:
+        break;
+    }
+    return path;
+}
+
+void checkFileOnDisk(FileKind kind, const QByteArray& contents)
+{
+    const QTemporaryDir scratch;
+    const QDir directory(scratch.path());
+    const QString holder = makeFile(directory, kind, contents);
+    // A FIFO is not read here either: that would wait for a writer.
+    const QByteArray before = kind == FileKind::Fifo ? QByteArray() : contentsOf(holder);
+    store::SettingsFile file(scratch.path(), scratch.path());
+    store::Settings settings;
+    const LoadResult loaded = file.load(settings);
+    const SaveResult saved = file.save(settings);
+    const bool special = kind == FileKind::Fifo || kind == FileKind::Directory;
+    const bool unusable = kind == FileKind::Grown || startsWideText(contents);
+    if (special || unusable) {
+        require(loaded == (special ? LoadResult::FileError : LoadResult::UnusableData),
+                "an odd file loaded otherwise");
+        require(saved == SaveResult::NotLoaded, "an odd file was saved");
+        require(special || contentsOf(holder) == before, "an odd file changed");
+        require(QFileInfo(directory.filePath("Param.ini")).isDir() == (kind == FileKind::Directory),
+                "an odd file changed its kind");
+        return;
+    }
+    require(loaded == LoadResult::Loaded || loaded == LoadResult::DataError,
+            "a file of text did not load");
+    require(saved == SaveResult::Saved, "a file of text was not saved");
+    require(QFileInfo(directory.filePath("Param.ini")).isSymLink() == (kind == FileKind::Link),
+            "a link was not kept");
+    bool ok = false;
+    require(store::readSettings(IniDocument(contentsOf(holder)), &ok) == settings,
+            "the settings on disk read back otherwise");
+    require(ok, "a counter on disk reads as bad data");
 }
 
 } // namespace
@@ -59,7 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QByteArray contents(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const IniDocument file(contents);
-    require(isUtf8Text(contents) || file.toBytes() == contents, "the file changed on reading");
+    require(file.toBytes() == contents, "the file changed on reading");
 
     const store::Settings settings = store::readSettings(file);
     IniDocument saved = file;
@@ -76,5 +160,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool ok = false;
     require(store::readSettings(again, &ok) == settings, "the settings read back otherwise");
     require(ok, "a counter the game wrote reads as bad data");
+
+    if (size > 0)
+        checkFileOnDisk(static_cast<FileKind>(data[0] % static_cast<int>(FileKind::Count)),
+                        contents);
     return 0;
 }
