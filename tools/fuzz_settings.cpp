@@ -71,8 +71,8 @@ bool startsWideText(const QByteArray& bytes)
 // target beside it; returns the file that holds the bytes.
 QString makeFile(const QDir& directory, FileKind kind, const QByteArray& contents)
 {
-    const QString path = directory.filePath("Param.ini");
-    const QString target = directory.filePath("target.ini");
+    QString path = directory.filePath("Param.ini");
+    QString target = directory.filePath("target.ini");
     const auto write = [&contents](const QString& name) {
         QFile file(name);
         require(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size(),
