@@ -64,9 +64,7 @@ FileContents readSmallFile(const QString& path)
     struct stat status = {};
     if (::fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode))
         return {Outcome::NotUsable, {}};
-    if (status.st_size > MaxFileSize)
-        return {Outcome::TooLarge, {}};
-    // One byte more than the largest file tells a file that grew meanwhile.
+    // Read no more than one byte past the largest file, however large this one is.
     QByteArray bytes(MaxFileSize + 1, Qt::Uninitialized);
     qsizetype size = 0;
     while (size < bytes.size()) {

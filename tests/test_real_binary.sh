@@ -199,7 +199,7 @@ mkdir "$home/player"
 chmod 0755 "$home"
 chmod -R a+rX "$home/readonly"
 chmod 0555 "$home/readonly"
-[ ${#as_player[@]} -eq 0 ] || chown nobody "$home/player" "$home/stderr"
+[ ${#as_player[@]} -eq 0 ] || chown nobody "$home/player"
 launch --in "$home/readonly" env -u XDG_CONFIG_HOME HOME="$home/player" "${as_player[@]}"
 wait_window
 kill -TERM "$game"
