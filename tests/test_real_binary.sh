@@ -84,6 +84,14 @@ ends_with_zero() {
     game=
     ((status == 0)) || fail "the game exited with $status after $1"
 }
+# Alt puts the focus on the menu bar, Down opens "Игра", Up wraps to its last item "Выход".
+close_by_menu() {
+    xdotool windowfocus --sync "$window"
+    for key in alt Down Up Return; do
+        xdotool key "$key"
+        sleep 0.2
+    done
+}
 same() {
     cmp "$1" "$2" || fail "$3"
 }
@@ -119,15 +127,10 @@ ends_with_zero SIGTERM
 same "$home/Param.ini" "$home/expected.ini" "Param.ini after SIGTERM is not as expected"
 echo "closed by SIGTERM with 0, Param.ini as expected"
 
-# Alt puts the focus on the menu bar, Down opens "Игра", Up wraps to its last item "Выход".
 cp "$home/player.ini" "$home/Param.ini"
 launch
 wait_window
-xdotool windowfocus --sync "$window"
-for key in alt Down Up Return; do
-    xdotool key "$key"
-    sleep 0.2
-done
+close_by_menu
 ends_with_zero "Игра > Выход"
 same "$home/Param.ini" "$home/expected.ini" "Param.ini after Игра > Выход is not as expected"
 echo "closed by Игра > Выход with 0, Param.ini as expected"
@@ -160,6 +163,16 @@ same "$home/Param.ini" "$home/player.ini" "a read-only Param.ini was written"
 [ "$(stat -c %a "$home/Param.ini")" = 444 ] || fail "a read-only Param.ini changed its mode"
 grep -q 'Param.ini' "$home/stderr" || fail "the failed save is not on stderr"
 echo "read-only Param.ini: untouched, the failure on stderr, the game ended"
+# Closed by the player, the failure is a box; a signal while it waits ends the game all the same.
+launch
+wait_window
+close_by_menu
+timeout 10 xdotool search --sync --onlyvisible --name '^Ошибка' >/dev/null ||
+    fail "no error box after closing with a read-only Param.ini"
+kill -TERM "$game"
+ends_with_zero "SIGTERM while the error box waits"
+same "$home/Param.ini" "$home/player.ini" "a read-only Param.ini was written"
+echo "read-only Param.ini closed by the player: the box, then SIGTERM ended the game"
 rm -f "$home/Param.ini"
 
 # Under nohup a SIGHUP is ignored, as nohup asked.
