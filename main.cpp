@@ -64,6 +64,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("tavlen"));
     QApplication::setApplicationVersion(QStringLiteral(TAVLEN_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tavlen"));
+    platform::installRussianQtTexts();
     platform::ScreenDesktop desktop;
     platform::SoundEffect sound(platform::findGameFile(QStringLiteral("Put.wav")));
     store::SettingsFile settingsFile = settingsFileForThisCopy();

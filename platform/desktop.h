@@ -30,4 +30,8 @@ public:
     void quitWhenIdle() override;
 };
 
+// Qt's own texts, such as the help's right-click menu, in Russian like the rest of the game,
+// from the translations Qt ships; where they are missing those texts stay English.
+void installRussianQtTexts();
+
 } // namespace platform

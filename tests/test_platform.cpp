@@ -1,3 +1,4 @@
+#include "platform/desktop.h"
 #include "platform/files.h"
 #include "platform/multimedia_sound.h"
 #include "platform/termination_signals.h"
@@ -37,6 +38,16 @@ private Q_SLOTS:
         const QString module =
             QDir(QCoreApplication::applicationDirPath()).filePath(platform::SoundModule);
         QVERIFY(QLibrary::resolve(module, platform::MakeSoundSymbol));
+    }
+
+    // Qt's own texts, such as the help's right-click menu, speak Russian; a message box keeps
+    // its "OK".
+    void qtsOwnTextsAreRussian()
+    {
+        platform::installRussianQtTexts();
+        QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "Select All"),
+                 QStringLiteral("Выделить всё"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), QStringLiteral("OK"));
     }
 
     // Each signal that ends a program arrives on the event loop instead, once per signal.
