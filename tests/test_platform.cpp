@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -43,6 +44,27 @@ private Q_SLOTS:
         const QString module =
             QDir(QCoreApplication::applicationDirPath()).filePath(platform::SoundModule);
         QVERIFY(QLibrary::resolve(module, platform::MakeSoundSymbol));
+    }
+
+    // Without a sound server, Qt Multimedia's own lines about it are held back and the game
+    // says it once; the sound is then none at all, which the game plays as silence.
+    void aMachineWithoutSoundSaysSoInOneLine()
+    {
+        qputenv("PULSE_SERVER", "unix:/nonexistent/pulse/native");
+        const QString module =
+            QDir(QCoreApplication::applicationDirPath()).filePath(platform::SoundModule);
+        const auto make = reinterpret_cast<platform::MakeSound>(
+            QLibrary::resolve(module, platform::MakeSoundSymbol));
+        QVERIFY(make);
+        static QStringList heard;
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& message) { heard << message; });
+        const std::unique_ptr<platform::Sound> sound(make(QStringLiteral("Put.wav")));
+        qInstallMessageHandler(previous);
+        QVERIFY(!sound);
+        QCOMPARE(heard.size(), 1);
+        QVERIFY2(heard.first().contains(QStringLiteral("no audio device")),
+                 qPrintable(heard.first()));
     }
 
     // Each signal that ends a program arrives on the event loop instead, once per signal.
