@@ -43,7 +43,8 @@ fi
 
 # The manual page names the data files where the configured prefix puts them.
 configured() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
-datadir=$(configured CMAKE_INSTALL_DATADIR)
+datadir=$(configured CMAKE_INSTALL_DATADIR) # empty when it is the data root's default
+[ -n "$datadir" ] || datadir=$(configured CMAKE_INSTALL_DATAROOTDIR)
 [[ $datadir == /* ]] || datadir="$(configured CMAKE_INSTALL_PREFIX)/$datadir"
 grep -q -F "$datadir/tavlen/Put.wav" "$prefix/share/man/man6/tavlen.6" ||
     fail "the manual page does not name $datadir/tavlen/Put.wav"
