@@ -61,7 +61,7 @@ ends_with_zero() {
 
 # An unknown option is refused with a display as without one.
 status=0
-"$binary" --bogus 2>/dev/null || status=$?
+timeout 10 "$binary" --bogus 2>/dev/null || status=$?
 ((status == 2)) || fail "--bogus with a display exited with $status, not 2"
 
 start
