@@ -17,25 +17,16 @@ constexpr std::string_view Usage =
 constexpr int StatusDone = 0;
 constexpr int StatusBadUsage = 2; // as getopt-style programs answer a wrong command line
 
+using namespace std::string_view_literals;
+
 // The options QApplication takes out of the command line itself, with one dash or two: those
 // followed by a value, and those that stand alone.
-constexpr std::array QtOptionsWithValue = {std::string_view("platform"),
-                                           std::string_view("platformpluginpath"),
-                                           std::string_view("platformtheme"),
-                                           std::string_view("plugin"),
-                                           std::string_view("qwindowgeometry"),
-                                           std::string_view("qwindowicon"),
-                                           std::string_view("qwindowtitle"),
-                                           std::string_view("session"),
-                                           std::string_view("display"),
-                                           std::string_view("geometry"),
-                                           std::string_view("name"),
-                                           std::string_view("title"),
-                                           std::string_view("style"),
-                                           std::string_view("stylesheet")};
-constexpr std::array QtFlags = {std::string_view("reverse"), std::string_view("widgetcount"),
-                                std::string_view("sync"), std::string_view("nograb"),
-                                std::string_view("dograb")};
+constexpr std::array QtOptionsWithValue = {
+    "platform"sv,        "platformpluginpath"sv, "platformtheme"sv, "plugin"sv,
+    "qwindowgeometry"sv, "qwindowicon"sv,        "qwindowtitle"sv,  "session"sv,
+    "display"sv,         "geometry"sv,           "name"sv,          "title"sv,
+    "style"sv,           "stylesheet"sv};
+constexpr std::array QtFlags = {"reverse"sv, "widgetcount"sv, "sync"sv, "nograb"sv, "dograb"sv};
 
 // The option's name without its dashes; empty when `argument` is no option at all.
 std::string_view optionName(std::string_view argument)
