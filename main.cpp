@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wires the game together: the desktop, the laying sound, the settings file and the main
 // window, which makes its dialogs when they are first asked for. The command line is answered
 // on the terminal before any window is opened.

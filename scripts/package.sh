@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the files git tracks, as a distribution would: debhelper with
 # the distribution's build flags, then lintian, which must print no error or warning. Installs
 # the packaging tools first if they are missing.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the licence line at the top of every source file git tracks that lacks it: C++ and C
 # files, shell scripts, CMake files and debian/rules; after the "#!" line where there is one.
 # Safe to run again at any time, after a merge for instance: files that have it stay as they are.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the artwork twice, in two folders, at two times of day and in two languages, and
 # insists on the same bytes: the pictures, the sound and the icons go into the package, which
 # must come out the same wherever and whenever it is built.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built game into a temporary prefix and checks what a desktop relies on: the
 # layout, the desktop entry, the metainfo, the manual page, and the program answering on the
 # terminal.
@@ -40,6 +41,9 @@ hosts=$(grep -o -E 'https?://[^/<>" ]+|@[A-Za-z0-9.-]+' "$metainfo" | sed -E 's|
 if grep -E -i '(^|\.)example\.(org|com|net)$|(^|\.)(example|invalid|test|localhost)$' <<<"$hosts"; then
     fail "the metainfo names a placeholder address"
 fi
+
+# Every source file carries the licence line.
+"$(dirname "$0")/../scripts/spdx.sh" --check || fail "source files without the licence line"
 
 # The manual page names the data files where the configured prefix puts them.
 configured() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }

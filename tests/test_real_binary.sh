@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real game in the X server of tests/xvfb_run.sh with a settings file of the
 # player's, and closes it twice: once by SIGTERM, as a logout or a kill does, and once through
 # its own menu (Игра > Выход) with real key presses. Each time the file must come back byte for
