@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs whatever the game needs to build and test that this Debian machine lacks.
 # Sourced by play.sh, test.sh, benchmark.sh and package.sh; fast when all is already there.
 set -euo pipefail

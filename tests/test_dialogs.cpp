@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window, the card-back chooser and the about box, each shown modally and
 // looked at from a timer while it runs.
 #include "assets/pictures.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real game in the X server of tests/xvfb_run.sh with a settings file of the
 # player's, and closes it twice: once by SIGTERM, as a logout or a kill does, and once through
 # its own menu (Игра > Выход) with real key presses. Each time the file must come back byte for
@@ -39,7 +40,7 @@ settings 'Sound = "True" ' 'Level=Lowest' >"$home/Param.ini"
 settings 'Sound=True' 'Level=High' >"$home/expected.ini"
 
 start() {
-    (cd "$home" && exec ./"$(basename "$binary")") &
+    (cd "$home" && exec ./"$(basename "$binary")" 2> >(tee -a "$home/said.log" >&2)) &
     game=$!
     window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Тавлен\+\+$' | head -n 1) ||
         fail "no window named Тавлен++ within 10 s"
@@ -59,7 +60,14 @@ ends_with_zero() {
     echo "closed by $1 with 0, Param.ini as expected"
 }
 
+# An unknown option is refused with a display as without one.
+status=0
+timeout 10 "$binary" --bogus 2>/dev/null || status=$?
+((status == 2)) || fail "--bogus with a display exited with $status, not 2"
+
 start
+# The desktop entry's StartupWMClass names this class.
+xprop -id "$window" WM_CLASS | grep -q '= "tavlen", "tavlen"$' || fail "the window's class is not tavlen"
 import -window "$window" "$home/window.png"
 size=$(identify -format '%w %h' "$home/window.png")
 width=${size% *} height=${size#* }
@@ -78,3 +86,7 @@ for key in alt Down Up Return; do
     sleep 0.2
 done
 ends_with_zero "Игра > Выход"
+
+# A machine without sound (or with it) hears about it in one line at most a start.
+sound_lines=$(grep -c -i -E 'audio|pulse|sound' "$home/said.log" || true)
+((sound_lines <= 2)) || fail "$sound_lines lines about the sound in two starts:$(cat "$home/said.log")"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes at all as "Param.ini": read the settings, write them back, read the file again.
 // Nothing may crash, every key the game writes must read back as written, and a file saved
 // by the game must come through a second round byte for byte. Built and run by
