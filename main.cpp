@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wires the game together: the desktop, the laying sound, the settings file and the main
-// window, which makes its dialogs when they are first asked for. `--help` and `--version`
-// answer on the terminal without opening a window.
+// window, which makes its dialogs when they are first asked for. The command line is answered
+// on the terminal before any window is opened.
+#include "platform/command_line.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
 #include "platform/first_exposure.h"
+#include "platform/interface_font.h"
 #include "platform/random_seed.h"
 #include "platform/sound.h"
 #include "platform/termination_signals.h"
@@ -15,33 +18,11 @@
 #include <QSessionManager>
 #include <QStandardPaths>
 #include <QWindow>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <iostream>
 
 namespace
 {
-
-const char* const Usage = "Usage: tavlen [--help | --version]\n"
-                          "Тавлен++: lay out a 36-card deck from the nines against two computer\n"
-                          "players. Drag your cards onto the table; press Space when none fits.\n"
-                          "Settings and the tally are kept in Param.ini (see tavlen(6)).\n";
-
-// Answers --help and --version; returns whether the program should go on to play.
-bool answerCommandLine(int argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(Usage, stdout);
-            return false;
-        }
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::puts("Тавлен++ " TAVLEN_VERSION);
-            return false;
-        }
-    }
-    return true;
-}
 
 // Beside the program for a build folder or a portable copy; an installed game keeps the file
 // in the player's configuration directory, never in the system's program directory.
@@ -78,12 +59,15 @@ private:
 
 int main(int argc, char** argv)
 {
-    if (!answerCommandLine(argc, argv))
-        return 0;
+    if (const auto status = platform::answerCommandLine({argv + 1, argv + argc}, TAVLEN_VERSION,
+                                                        std::cout, std::cerr))
+        return *status;
     QApplication app(argc, argv);
+    QApplication::setFont(platform::interfaceFont(QApplication::font()));
     QApplication::setApplicationName(QStringLiteral("tavlen"));
     QApplication::setApplicationVersion(QStringLiteral(TAVLEN_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tavlen"));
+    platform::installRussianQtTexts();
     platform::ScreenDesktop desktop;
     platform::SoundEffect sound(platform::findGameFile(QStringLiteral("Put.wav")));
     store::SettingsFile settingsFile = settingsFileForThisCopy();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/circle_layout.h"
 
 #include "chart/mark_layout.h"

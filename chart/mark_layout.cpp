@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/mark_layout.h"
 
 #include "chart/chart_colors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/about_box.h"
 
 #include "assets/pictures.h"
@@ -28,12 +29,13 @@ AboutBox::AboutBox(QWidget* owner)
     icon->setGeometry(IconGeometry);
     icon->setPixmap(QPixmap::fromImage(assets::loadPicture(QStringLiteral("MAINICON"))));
 
-    auto* name = new QLabel(QStringLiteral("Тавлен++ 1.04 — карточная игра для Linux"), this);
+    auto* name =
+        new QLabel(QStringLiteral("Тавлен++ " TAVLEN_VERSION " — карточная игра для Linux"), this);
     name->setObjectName(QStringLiteral("Label1"));
     name->move(NamePosition);
     name->resize(name->sizeHint().width(), LabelHeight);
 
-    auto* credit = new QLabel(QStringLiteral("Команда разработчиков Тавлен++, 2026"), this);
+    auto* credit = new QLabel(QStringLiteral("Сайт игры: " TAVLEN_HOMEPAGE), this);
     credit->setObjectName(QStringLiteral("Label2"));
     credit->setGeometry(CreditGeometry);
     credit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

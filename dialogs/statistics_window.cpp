@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/statistics_window.h"
 
 #include "chart/pie_chart.h"

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/desktop.h"
 
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTranslator>
 #include <cstdio>
 
 namespace platform
@@ -32,6 +35,16 @@ void ScreenDesktop::writeToLog(const QString& text)
 void ScreenDesktop::quitWhenIdle()
 {
     quitRequested_ = true;
+}
+
+void installRussianQtTexts()
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 
 } // namespace platform

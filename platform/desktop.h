@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QSize>
@@ -38,5 +39,9 @@ public:
 private:
     bool quitRequested_ = false;
 };
+
+// Qt's own texts, such as the help's right-click menu, in Russian like the rest of the game,
+// from the translations Qt ships; where they are missing those texts stay English.
+void installRussianQtTexts();
 
 } // namespace platform

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "platform/sound.h"
 
 // What the program and the sound module beside it agree on: the module's file name and the
-// one function it exports, which makes the sound of a file.
+// one function it exports, which makes the sound of a file, or returns null on a machine with
+// no audio device.
 namespace platform
 {
 

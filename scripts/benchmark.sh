@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How quickly the game shows its window, how much memory it holds and how much CPU it uses
 # while it waits for the human, each next to a bare Qt main window with the same menu bar.
 # Builds what it needs (a Release build, the yardstick and the window watcher), then measures

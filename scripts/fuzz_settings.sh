@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the settings store with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer:
 # any bytes as "Param.ini", read, written back and read again, in memory and as a file on disk
 # of one kind or another (see tools/fuzz_settings.cpp). Not part of the tests.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the game (Release) and starts it, installing what is missing first.
 set -euo pipefail
 cd "$(dirname "$0")/.."

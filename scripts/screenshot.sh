@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's pictures of the real game in a private virtual X server: the table after
 # the deal, and the statistics window, the card-back chooser and the about box, each opened
 # from the game's own menu with real key presses. The game runs from a copy of its folder with

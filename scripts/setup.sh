@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs whatever the game needs to build and test that this Debian machine lacks.
 # Sourced by play.sh, test.sh, benchmark.sh and package.sh; fast when all is already there.
 set -euo pipefail
 
-tavlen_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev fonts-liberation2
+tavlen_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-translations-l10n fonts-liberation2
                  desktop-file-utils appstream
                  xvfb xauth xdotool imagemagick x11-utils)
 

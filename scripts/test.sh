@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the game with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test
 # headless, installing what is missing first.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window, the card-back chooser and the about box, each shown modally and
 // looked at from a timer while it runs.
 #include "assets/pictures.h"
@@ -120,12 +121,16 @@ private Q_SLOTS:
         QCOMPARE(picked.front().front().toInt(), 5);
     }
 
-    void aboutNamesTheGameAndItsVersion()
+    // The name and version, and where to reach the game's makers, in full on its fixed line.
+    void aboutNamesTheGameItsVersionAndHome()
     {
         dialogs::AboutBox about(nullptr);
         QCOMPARE(frame(about), QStringLiteral("О программе 335x99"));
         whileShown(about, [&] {
             QVERIFY(child<QLabel>(about, "Label1")->text().startsWith("Тавлен++ 1.04"));
+            const auto* contact = child<QLabel>(about, "Label2");
+            QCOMPARE(contact->text(), QStringLiteral("Сайт игры: https://tavlen.example.org"));
+            QVERIFY(contact->fontMetrics().horizontalAdvance(contact->text()) <= contact->width());
             QCOMPARE(about.focusWidget(), child<QPushButton>(about, "Button1"));
             QTest::mouseClick(child<QPushButton>(about, "Button1"), Qt::LeftButton);
             QVERIFY(!about.isVisible());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game played in a real X server with the real pointer and keyboard: every drag and
 // every Space press below is an X event sent by xdotool, as a player's hand would make it.
 // The game's state is only read, to choose a card and to check what happened: every computer's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deck and the deal. Where a card may be laid is tried in test_opponents, position by
 // position, together with the card that a computer lays there.
 #include "card_text.h"

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built game into a temporary prefix and checks what a desktop relies on: the
-# layout, the desktop entry, the metainfo, and the program answering on the terminal.
+# layout, the desktop entry, the metainfo, the manual page, and the program answering on the
+# terminal.
 # Usage: tests/test_install.sh <build directory>
 set -euo pipefail
 build=$(realpath "$1")
@@ -26,9 +28,38 @@ done
 desktop-file-validate "$prefix/share/applications/org.example.tavlen.desktop"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/org.example.tavlen.metainfo.xml" >/dev/null ||
     fail "the metainfo does not validate"
-grep -q '^Icon=tavlen$' "$prefix/share/applications/org.example.tavlen.desktop" || fail "icon name"
+desktop="$prefix/share/applications/org.example.tavlen.desktop"
+grep -q '^Icon=tavlen$' "$desktop" || fail "icon name"
+# The window's class is the program's name (the settings folder's name too), so docks that
+# match windows by class need to be told it.
+grep -q '^StartupWMClass=tavlen$' "$desktop" || fail "StartupWMClass is not the window's class"
+
+# A software centre fetches every address in the metainfo (its URLs and any mail address):
+# none may be a stand-in. The desktop id is a name, not an address, and is not looked at.
+metainfo="$prefix/share/metainfo/org.example.tavlen.metainfo.xml"
+hosts=$(grep -o -E 'https?://[^/<>" ]+|@[A-Za-z0-9.-]+' "$metainfo" | sed -E 's|^https?://||; s|^@||' || true)
+if grep -E -i '(^|\.)example\.(org|com|net)$|(^|\.)(example|invalid|test|localhost)$' <<<"$hosts"; then
+    fail "the metainfo names a placeholder address"
+fi
+
+# Every source file carries the licence line.
+"$(dirname "$0")/../scripts/spdx.sh" --check || fail "source files without the licence line"
+
+# The manual page names the data files where the configured prefix puts them.
+configured() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
+datadir=$(configured CMAKE_INSTALL_DATADIR) # empty when it is the data root's default
+[ -n "$datadir" ] || datadir=$(configured CMAKE_INSTALL_DATAROOTDIR)
+[[ $datadir == /* ]] || datadir="$(configured CMAKE_INSTALL_PREFIX)/$datadir"
+grep -q -F "$datadir/tavlen/Put.wav" "$prefix/share/man/man6/tavlen.6" ||
+    fail "the manual page does not name $datadir/tavlen/Put.wav"
 
 # No display is needed to ask the program what it is.
 [ "$(env -u DISPLAY "$prefix/bin/tavlen" --version)" = "Тавлен++ 1.04" ] || fail "--version"
 env -u DISPLAY "$prefix/bin/tavlen" --help | grep -q '^Usage: tavlen' || fail "--help"
+# An unknown option gets the usage on stderr and status 2, before any display is looked for.
+status=0
+env -u DISPLAY "$prefix/bin/tavlen" --bogus >"$prefix/out" 2>"$prefix/err" || status=$?
+((status == 2)) || fail "--bogus exited with $status, not 2"
+[ ! -s "$prefix/out" ] || fail "--bogus printed on stdout"
+grep -q '^Usage: tavlen' "$prefix/err" || fail "--bogus did not print the usage on stderr"
 echo "installed and valid"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the table, the hand and the columns of backs stand, worked out pixel by pixel.
 #include "window/layout.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Positions: where each card of a hand may go, and what a computer and the simulator's human
 // policies lay there; and whole games played with no window.
 #include "card_text.h"

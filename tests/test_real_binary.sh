@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real game in the X server of tests/xvfb_run.sh with a settings file of the
 # player's, and closes it: by SIGTERM, as a logout or a kill does, and through its own menu
 # (Игра > Выход) with real key presses. Each time the file must come back byte for byte as
@@ -50,14 +51,14 @@ settings 'Sound = "True" ' 'Level=Lowest' >"$home/player.ini"
 settings 'Sound=True' 'Level=High' >"$home/expected.ini"
 
 # Starts the game in the background, in the folder given (the home one by default), through
-# the commands given before it, if any; its errors go to $home/stderr.
+# the commands given before it, if any; what it says on stderr goes to $home/said.log.
 launch() {
     local folder=$home
     if [ "${1:-}" = "--in" ]; then
         folder=$2
         shift 2
     fi
-    (cd "$folder" && exec "$@" ./tavlen 2>"$home/stderr") &
+    (cd "$folder" && exec "$@" ./tavlen 2>>"$home/said.log") &
     game=$!
 }
 wait_window() {
@@ -112,9 +113,16 @@ if [ "${2:-}" = small-screen ]; then
     exit 0
 fi
 
+# An unknown option is refused with a display as without one.
+status=0
+timeout 10 "$binary" --bogus 2>/dev/null || status=$?
+((status == 2)) || fail "--bogus with a display exited with $status, not 2"
+
 cp "$home/player.ini" "$home/Param.ini"
 launch
 wait_window
+# The desktop entry's StartupWMClass names this class.
+xprop -id "$window" WM_CLASS | grep -q '= "tavlen", "tavlen"$' || fail "the window's class is not tavlen"
 import -window "$window" "$home/window.png"
 size=$(identify -format '%w %h' "$home/window.png")
 width=${size% *} height=${size#* }
@@ -134,6 +142,10 @@ close_by_menu
 ends_with_zero "Игра > Выход"
 same "$home/Param.ini" "$home/expected.ini" "Param.ini after Игра > Выход is not as expected"
 echo "closed by Игра > Выход with 0, Param.ini as expected"
+
+# A machine without sound (or with it) hears about it in one line at most a start.
+sound_lines=$(grep -c -i -E 'audio|pulse|sound' "$home/said.log" || true)
+((sound_lines <= 2)) || fail "$sound_lines lines about the sound in two starts:$(cat "$home/said.log")"
 
 # Neither a FIFO nor a device is read or waited on: the error box, a game, a clean end, and
 # the file is what it was.
@@ -161,7 +173,7 @@ kill -TERM "$game"
 ends_with_zero "SIGTERM with a save that fails"
 same "$home/Param.ini" "$home/player.ini" "a read-only Param.ini was written"
 [ "$(stat -c %a "$home/Param.ini")" = 444 ] || fail "a read-only Param.ini changed its mode"
-grep -q 'Param.ini' "$home/stderr" || fail "the failed save is not on stderr"
+grep -q 'Param.ini' "$home/said.log" || fail "the failed save is not on stderr"
 echo "read-only Param.ini: untouched, the failure on stderr, the game ended"
 # Closed by the player, the failure is a box; a signal while it waits ends the game all the same.
 launch

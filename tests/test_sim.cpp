@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavlen-sim run as a program: traced games read back through --deals, the report's figures,
 // and refused deal files. Its human policies are tried position by position in test_opponents.
 #include "game/deck.h"

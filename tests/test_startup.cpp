@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start and close: the screen check, the window's place, and the settings
 // and the tally carried from one run to the next through the settings file.
 #include "window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Param.ini": the text kept as the player left it, the twelve keys, and the file on disk.
 #include "store/file_on_disk.h"
 #include "store/ini_document.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven as a player drives it: the menu's items by their names, the mouse and
 // the keys. It runs on the "minimal" platform, whose drags are real: a drag runs its own loop
 // until the pointer is released over a control, so a timer inside that loop lets it go.

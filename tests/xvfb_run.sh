@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command inside a private virtual X server and returns the command's exit code.
 # Usage: [TAVLEN_XVFB_SCREEN=640x480x24] tests/xvfb_run.sh <command> [arguments...]
 set -euo pipefail

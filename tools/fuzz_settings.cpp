@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes at all as "Param.ini": read the settings, write them back, read the file again.
 // Nothing may crash, any file must read and write back byte for byte, and every key the game
 // writes must read back as written. The same bytes also go through the file on disk, as a

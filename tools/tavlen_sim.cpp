@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavlen-sim: plays whole games with no window and reports how each seat did. Reads the
 // command line, the deals when asked, then plays and times the games.
 #include "tools/sim/deal_reader.h"

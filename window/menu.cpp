@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/about_box.h"
 #include "dialogs/back_chooser.h"
 #include "dialogs/statistics_window.h"

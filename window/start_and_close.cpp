@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start and close: the screen, its place on it, and the settings file.
 #include "platform/desktop.h"
 #include "store/settings_file.h"

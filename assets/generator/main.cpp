@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture of the game and records the laying sound; given an icon folder, also
 // paints the desktop icons into it, laid out as the hicolor theme is: <N>x<N>/apps/tavlen.png.
 // Usage: tavlen-artwork <picture folder> <sound file> [icon folder]

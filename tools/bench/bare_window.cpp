@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of the start-up benchmark: the least a Qt Widgets program does to show a
 // window like the game's, a main window of the same size with the same two menus and
 // nothing in them.

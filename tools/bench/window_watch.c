@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and reports how long after its exec its window was mapped and first drawn
 // into, both in milliseconds, from the X server's own events: the root window's
 // substructure events tell the map, an XDamage object on the new window tells the first
