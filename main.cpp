@@ -12,6 +12,7 @@
 #include "platform/termination_signals.h"
 #include "store/settings_file.h"
 #include "window/main_window.h"
+#include "window/session_end.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,25 +36,6 @@ store::SettingsFile settingsFileForThisCopy()
         return store::SettingsFile(configuration, configuration);
     return store::SettingsFile(QCoreApplication::applicationDirPath(), configuration);
 }
-
-// The session's end comes as the application's quit, which closes every window: the game
-// then closes as for a signal.
-class SessionEnd : public QObject
-{
-public:
-    explicit SessionEnd(window::MainWindow& window) : window_(window) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == qApp && event->type() == QEvent::Quit)
-            window_.closeUnattended();
-        return false;
-    }
-
-private:
-    window::MainWindow& window_;
-};
 
 } // namespace
 
@@ -88,8 +70,7 @@ int main(int argc, char** argv)
     // cancelled; when it does end, the application is asked to quit.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &mainWindow,
                      [&mainWindow](QSessionManager&) { mainWindow.saveUnattended(); });
-    SessionEnd sessionEnd(mainWindow);
-    app.installEventFilter(&sessionEnd);
+    const window::SessionEndWatcher sessionEnd(mainWindow);
     mainWindow.show();
     // The sound is first needed when a card is laid; loaded before the first picture, it
     // would hold that picture back.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start and close: the screen check, the window's place, and the settings
 // and the tally carried from one run to the next through the settings file.
+#include "window/session_end.h"
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -171,6 +172,22 @@ private Q_SLOTS:
         QFETCH(QString, tally);
         const QString written = run.settingsText().section(QStringLiteral("[Статистика]\r\n"), 1);
         QCOMPARE(written.left(tally.size()), tally);
+    }
+
+    // The session's end quits the application, which closes every window; the window then
+    // closes as for a signal, a failed save in the log and not in a box. The quit stays with
+    // the application, so this comes last.
+    void theSessionsEndShowsNoBox()
+    {
+        WindowFixture run(Seed);
+        const window::SessionEndWatcher watcher(run.window);
+        run.window.show();
+        QVERIFY(QFile::remove(run.settingsPath) && QDir().mkdir(run.settingsPath));
+        QEvent quit(QEvent::Quit);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+        QVERIFY(!run.window.isVisible());
+        QCOMPARE(run.desktop.boxes, QStringList());
+        QCOMPARE(run.desktop.log, QStringList{run.settingsFile.errorMessage()});
     }
 };
 
