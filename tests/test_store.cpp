@@ -5,13 +5,11 @@
 #include "store/settings_file.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 #include <fcntl.h>
-#include <functional>
 #include <limits>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
@@ -185,35 +183,6 @@ private Q_SLOTS:
         document.setValue({Options, u"Sound"}, value);
         QTEST(document.toBytes(), "after");
         QCOMPARE(IniDocument(document.toBytes()).value({Options, u"Sound"}), value);
-    }
-
-    // The largest file the game reads, a mebibyte of keys in the tally's section, is read and
-    // written in about the time it takes to read it in and write it out once: the game does not
-    // look through the file again for every key.
-    void aLargeFileTakesAFewPasses()
-    {
-        QByteArray large = windows1251("[Статистика]\n");
-        while (large.size() < (1 << 20))
-            large += "key=value\n";
-        const auto fastest = [](const std::function<void()>& work) {
-            qint64 best = std::numeric_limits<qint64>::max();
-            for (int run = 0; run < 3; ++run) {
-                QElapsedTimer clock;
-                clock.start();
-                work();
-                best = std::min(best, clock.nsecsElapsed());
-            }
-            return best;
-        };
-        const qint64 once = fastest([&large] { QVERIFY(!IniDocument(large).toBytes().isEmpty()); });
-        const qint64 everyKey = fastest([&large] {
-            IniDocument file(large);
-            writeSettings(store::readSettings(file), file);
-            QVERIFY(!file.toBytes().isEmpty());
-        });
-        QVERIFY2(everyKey < 3 * once, qPrintable(QStringLiteral("%1 ms against %2 ms once")
-                                                     .arg(everyKey / 1000000)
-                                                     .arg(once / 1000000)));
     }
 
     void readSettings_data()
