@@ -85,7 +85,11 @@ void drawLegend(QPainter& painter, const LegendLayout& legend)
 void drawWedges(QPainter& painter, const QList<Wedge>& wedges, const CircleLayout& circle)
 {
     painter.setPen(QPen(OutlineColor, LineWidth));
-    const QRectF ellipse = circle.rect.toQRect();
+    // The arc runs through the middles of the rectangle's edge pixels, so that it lies on them
+    // and stays inside the rectangle, whose right and bottom edges are not its own.
+    constexpr double HalfPixel = 0.5;
+    const QRectF ellipse =
+        QRectF(circle.rect.toQRect()).adjusted(HalfPixel, HalfPixel, -HalfPixel, -HalfPixel);
     for (const Wedge& wedge : wedges) {
         // The arc and both radii; a full turn leaves a single radius, at its start.
         QPainterPath path(circle.centre);

@@ -2,7 +2,9 @@
 #include "chart/pie_chart.h"
 #include "chart/pie_layout.h"
 
+#include <QFrame>
 #include <QTest>
+#include <cmath>
 
 using namespace chart;
 
@@ -30,6 +32,19 @@ QList<PiePoint> players(double sen, double you, double lel, const QColor& senCol
             {lel, QStringLiteral("Лёлик"), QColor(0, 128, 0)}};
 }
 
+// The first pixel on the four edges of `box` (its last column right - 1, its last row
+// bottom - 1) that has not the colour `expected` gives it, as "x,y"; empty when there is none.
+QString offEdge(const QImage& image, const EdgeRect& box,
+                const std::function<QRgb(int x, int y)>& expected)
+{
+    for (int x = box.left; x < box.right; ++x)
+        for (int y = box.top; y < box.bottom; ++y)
+            if ((x == box.left || x == box.right - 1 || y == box.top || y == box.bottom - 1) &&
+                image.pixel(x, y) != expected(x, y))
+                return QStringLiteral("%1,%2").arg(x).arg(y);
+    return {};
+}
+
 PieLayout layoutOf(const QList<PiePoint>& points, QSize panel = {300, 265}, double aspect = 1)
 {
     return layoutPie(panel, points, FixedFonts, aspect, QColor(240, 240, 240));
@@ -43,18 +58,21 @@ class TestChart : public QObject
 private Q_SLOTS:
     // Two halves and an empty third slice, whose marks stand at 12, 6 and 3 o'clock. The texts
     // "50 %" and "0 Лёлик" are the widest: the legend's box is 182 wide, and a tenth of the
-    // width it leaves free moves it right of centre.
+    // width it leaves free moves it right of centre. In odd widths, 7 a character and W 11, the
+    // legend's entries are 63 apart in a box of 203, which is centred on 202, and the mark
+    // "0 %" (21 wide) stands a pixel further right in its box of 34 than the two "50 %" (28).
     void layoutOnThePanel_data()
     {
         QTest::addColumn<QSize>("panel");
         QTest::addColumn<double>("aspect");
+        QTest::addColumn<bool>("odd");
         QTest::addColumn<EdgeRect>("plot");
         QTest::addColumn<QPoint>("title");
         QTest::addColumn<EdgeRect>("legend");
         QTest::addColumn<EdgeRect>("circle");
         const auto row = [](const char* name, QSize panel, double aspect, EdgeRect plot,
-                            QPoint title, EdgeRect legend, EdgeRect circle) {
-            QTest::newRow(name) << panel << aspect << plot << title << legend << circle;
+                            QPoint title, EdgeRect legend, EdgeRect circle, bool odd = false) {
+            QTest::newRow(name) << panel << aspect << odd << plot << title << legend << circle;
         };
         row("statistics window", {300, 265}, 1, {9, 33, 291, 226}, {132, 11}, {70, 234, 254, 250},
             {76, 55, 224, 203});
@@ -65,36 +83,45 @@ private Q_SLOTS:
         // round half to even.
         row("tall pixels", {387, 265}, 2, {12, 33, 375, 226}, {175, 11}, {121, 234, 305, 250},
             {56, 61, 330, 197});
+        row("odd widths", {300, 265}, 1, {9, 33, 291, 226}, {132, 11}, {58, 234, 262, 250},
+            {76, 55, 224, 203}, true);
     }
     void layoutOnThePanel()
     {
         QFETCH(QSize, panel);
         QFETCH(double, aspect);
+        QFETCH(bool, odd);
         QFETCH(EdgeRect, legend);
-        const PieLayout layout = layoutOf(players(1, 1, 0), panel, aspect);
+        const FontMeasure labels = odd ? fixedFont(12, 11, 7) : fixedFont(12, 10, 6);
+        const int entryStep = odd ? 63 : 56;
+        const PieLayout layout =
+            layoutPie(panel, players(1, 1, 0), {FixedFonts.title, labels, labels}, aspect,
+                      QColor(240, 240, 240));
         QTEST(layout.plot, "plot");
         QTEST(layout.title.topLeft, "title");
         QCOMPARE(layout.legend.frame, legend);
         QCOMPARE(layout.legend.shadow,
                  (EdgeRect{legend.left + 4, legend.top + 4, legend.right + 3, legend.bottom + 3}));
-        QCOMPARE(layout.legend.entries[1].text.topLeft, QPoint(legend.left + 15 + 56, 236));
+        QCOMPARE(layout.legend.entries[1].text.topLeft, QPoint(legend.left + 15 + entryStep, 236));
         QCOMPARE(layout.legend.entries[2].colorBox,
-                 (EdgeRect{legend.left + 117, 238, legend.left + 123, 246}));
+                 (EdgeRect{legend.left + 5 + 2 * entryStep, 238, legend.left + 11 + 2 * entryStep,
+                           246}));
         QTEST(layout.circle.rect, "circle");
         const CircleLayout& circle = layout.circle;
         const QList<QPoint> directions{{0, -1}, {0, 1}, {1, 0}};
         for (int i = 0; i < 3; ++i) {
             const MarkLayout& mark = layout.marks[i];
             const QPoint to = directions[i];
-            QCOMPARE(mark.arrowEnd,
-                     circle.centre + QPoint(to.x() * (circle.rx + 10), to.y() * (circle.ry + 12)));
+            QCOMPARE(mark.arrowEnd, circle.centre + QPoint(to.x() * (circle.rx + labels.wWidth),
+                                                           to.y() * (circle.ry + 12)));
             QCOMPARE(mark.arrowStart,
                      circle.centre + QPoint(to.x() * (circle.rx - 8), to.y() * (circle.ry - 8)));
             // The box hangs right of the arrow's end only when that is right of the centre, and
             // down only when it is below; the text is centred in it.
             QCOMPARE(to.x() > 0 ? mark.box.left : mark.box.right, mark.arrowEnd.x());
             QCOMPARE(to.y() > 0 ? mark.box.top : mark.box.bottom, mark.arrowEnd.y());
-            QCOMPARE(mark.text.topLeft - QPoint(mark.box.left, mark.box.top), QPoint(6, 1));
+            QCOMPARE(mark.text.topLeft - QPoint(mark.box.left, mark.box.top),
+                     QPoint(odd && i == 2 ? 7 : 6, 1));
         }
     }
 
@@ -158,33 +185,66 @@ private Q_SLOTS:
     }
 
     // Slices turn counter-clockwise from 3 o'clock. A mark's arrow is white, but black out of a
-    // white slice.
+    // white slice; its box is light yellow. Along every pixel of their edges, with a legend of
+    // either width: the panel's two-pixel groove is the dialogs' sunken panels' one; the
+    // legend's frame is black all round, with the panel's colour outside it left and above and
+    // the shadow right and below from 4 pixels on; each colour box is outlined in black; and
+    // the pie's outline reaches the edge pixels of the circle's rectangle and nothing beyond.
     void paintedChartFollowsItsLayout()
     {
-        PieChart chart;
-        chart.resize(300, 265);
-        const QList<PiePoint> points = players(7, 12, 5, Qt::white);
-        for (const PiePoint& point : points)
-            chart.add(point.value, point.label, point.color);
-        const QImage image = chart.grab().toImage();
-        const PieLayout layout = chart.currentLayout();
-        const CircleLayout& circle = layout.circle;
-        for (int i = 0; i < 3; ++i) {
-            const QPoint inside =
-                pointAtAngle(layout.angles[i].middle, circle.centre, circle.rx / 2, circle.ry / 2);
-            QCOMPARE(image.pixel(inside), points[i].color.rgb());
-            const EdgeRect& colorBox = layout.legend.entries[i].colorBox;
-            QCOMPARE(image.pixel(colorBox.left + 1, colorBox.top + 1), points[i].color.rgb());
-            QCOMPARE(image.pixel(layout.marks[i].arrowStart), i == 0 ? Black : White);
+        for (const QString you : {"Вы", "Вы, сами"}) {
+            PieChart chart;
+            chart.resize(300, 265);
+            const QList<PiePoint> points = players(7, 12, 5, Qt::white);
+            for (const PiePoint& point : points)
+                chart.add(point.value, point.label == u"Вы" ? you : point.label, point.color);
+            const QImage image = chart.grab().toImage();
+            const PieLayout layout = chart.currentLayout();
+            const CircleLayout& circle = layout.circle;
+            const auto black = [](int, int) { return Black; };
+            for (int i = 0; i < 3; ++i) {
+                const QPoint inside = pointAtAngle(layout.angles[i].middle, circle.centre,
+                                                   circle.rx / 2, circle.ry / 2);
+                QCOMPARE(image.pixel(inside), points[i].color.rgb());
+                const EdgeRect& colorBox = layout.legend.entries[i].colorBox;
+                QCOMPARE(image.pixel(colorBox.left + 1, colorBox.top + 1), points[i].color.rgb());
+                QCOMPARE(offEdge(image, colorBox, black), QString());
+                QCOMPARE(image.pixel(layout.marks[i].arrowStart), i == 0 ? Black : White);
+            }
+            const EdgeRect& box = layout.marks[0].box;
+            QCOMPARE(image.pixel(box.left + 1, box.top + 1), qRgb(255, 255, 128));
+
+            QFrame sunken;
+            sunken.setFrameStyle(QFrame::Box | QFrame::Sunken);
+            sunken.resize(chart.size());
+            const QImage groove = sunken.grab().toImage();
+            const auto grooved = [&](int x, int y) { return groove.pixel(x, y); };
+            QCOMPARE(offEdge(image, {0, 0, 300, 265}, grooved) +
+                         offEdge(image, {1, 1, 299, 264}, grooved),
+                     QString());
+            const EdgeRect& frame = layout.legend.frame;
+            const QRgb panel = chart.palette().color(QPalette::Button).rgb();
+            QCOMPARE(offEdge(image, frame, black), QString());
+            QCOMPARE(offEdge(image,
+                             {frame.left - 1, frame.top - 1, frame.right + 1, frame.bottom + 1},
+                             [&](int x, int y) {
+                                 return x >= frame.left + 4 && y >= frame.top + 4 ? Black : panel;
+                             }),
+                     QString());
+
+            // The black pixels no farther from the pie's centre than its outline.
+            EdgeRect outline{circle.centre.x(), circle.centre.y(), circle.centre.x(),
+                             circle.centre.y()};
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) == Black &&
+                        std::hypot(x - circle.centre.x(), y - circle.centre.y()) <= circle.rx + 2)
+                        outline = {std::min(outline.left, x), std::min(outline.top, y),
+                                   std::max(outline.right, x + 1), std::max(outline.bottom, y + 1)};
+            QCOMPARE(outline, circle.rect);
+            chart.clear();
+            QVERIFY(chart.points().isEmpty());
         }
-        // The legend's shadow, right of it and below it; the marks' light-yellow box.
-        const EdgeRect& frame = layout.legend.frame;
-        QCOMPARE(image.pixel(frame.right + 1, frame.top + 5), Black);
-        QCOMPARE(image.pixel(frame.left + 5, frame.bottom + 2), Black);
-        const EdgeRect& box = layout.marks[0].box;
-        QCOMPARE(image.pixel(box.left + 1, box.top + 1), qRgb(255, 255, 128));
-        chart.clear();
-        QVERIFY(chart.points().isEmpty());
     }
 };
 

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -16,10 +17,21 @@
 namespace
 {
 
-// Opens the dialog, runs `look` once it is up, then closes it if it is still open.
-void whileShown(QDialog& dialog, const std::function<void()>& look)
+// Opens the dialog, runs `look` once it is up, then closes it if it is still open. Says
+// whether it stood in the middle of the screen both ways, give or take the thickness of its
+// window frame, which the desktop adds only once it shows, and every label as wide as its text.
+bool whileShown(QDialog& dialog, const std::function<void()>& look)
 {
+    bool centred = false;
     QTimer::singleShot(0, &dialog, [&] {
+        const QRect frame = dialog.frameGeometry();
+        const QPoint off = frame.center() - dialog.screen()->geometry().center();
+        const int thickness = frame.width() - dialog.width();
+        const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
+        centred = std::abs(off.x()) <= thickness && std::abs(off.y()) <= thickness &&
+                  std::all_of(labels.begin(), labels.end(), [](const QLabel* label) {
+                      return label->width() >= label->sizeHint().width();
+                  });
         look();
         dialog.close();
     });
@@ -27,6 +39,7 @@ void whileShown(QDialog& dialog, const std::function<void()>& look)
         statistics->showTally();
     else
         dialog.exec();
+    return centred;
 }
 
 // The caption and size of a modal dialog of a fixed size with a close box only.
@@ -83,7 +96,7 @@ private Q_SLOTS:
         connect(&window, &dialogs::StatisticsWindow::resetRequested, this, [&] { tally = {}; });
         for (const int opening : {1, 2}) {
             tally.gamesPlayed = matches * opening;
-            whileShown(window, [&] {
+            QVERIFY(whileShown(window, [&] {
                 QCOMPARE(shown(window), QStringLiteral("Сеня 12 #0000ff Вы 7 #ff0000 Лёлик 5 "
                                                        "#008000 %1 5 2 1")
                                             .arg(matches * opening));
@@ -96,29 +109,35 @@ private Q_SLOTS:
                     QCOMPARE(shown(window), QStringLiteral("Сеня 0 #0000ff Вы 0 #ff0000 Лёлик 0 "
                                                            "#008000 0 0 0 0"));
                 }
-            });
+            }));
         }
     }
 
-    // Each design is shown as it is, and a click picks it; the close box picks nothing.
+    // Each design is shown as it is where the design's table puts it on the panel (which
+    // stands at 8, 8), and a left click at its centre or at any of its corners picks it; a
+    // right click or the close box picks nothing.
     void aClickPicksADesignAndCloses()
     {
         dialogs::BackChooser chooser(nullptr);
         QCOMPARE(frame(chooser), QStringLiteral("Выбор рубашки 359x248"));
         QSignalSpy picked(&chooser, &dialogs::BackChooser::designPicked);
-        whileShown(chooser, [&] {
-            for (int design = 1; design <= assets::BackDesigns; ++design) {
-                auto* image = chooser.findChild<QWidget*>(QStringLiteral("Image%1").arg(design));
-                QCOMPARE(image->grab().toImage().convertToFormat(QImage::Format_RGB32),
+        QVERIFY(whileShown(chooser, [] {}) && picked.isEmpty());
+        const QPoint designs[] = {{16, 16},  {96, 16},  {176, 16},  {256, 16},
+                                  {16, 120}, {96, 120}, {176, 120}, {256, 120}};
+        for (int design = 1; design <= assets::BackDesigns; ++design)
+            for (const QPoint spot : {QPoint(35, 48), {0, 0}, {70, 0}, {0, 95}, {70, 95}}) {
+                chooser.show();
+                const QPoint at = QPoint(8, 8) + designs[design - 1] + spot;
+                QWidget* hit = chooser.childAt(at);
+                QCOMPARE(hit->grab().toImage().convertToFormat(QImage::Format_RGB32),
                          assets::loadPicture(QStringLiteral("Design%1").arg(design))
                              .convertToFormat(QImage::Format_RGB32));
+                QTest::mouseClick(hit, Qt::RightButton, {}, hit->mapFrom(&chooser, at));
+                QVERIFY(picked.isEmpty() && chooser.isVisible());
+                QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(&chooser, at));
+                QVERIFY(picked.size() == 1 && picked.takeFirst().front().toInt() == design);
+                QVERIFY(!chooser.isVisible());
             }
-            QTest::mouseClick(child<QWidget>(chooser, "Image5"), Qt::LeftButton);
-            QVERIFY(!chooser.isVisible());
-        });
-        whileShown(chooser, [] {});
-        QCOMPARE(picked.count(), 1);
-        QCOMPARE(picked.front().front().toInt(), 5);
     }
 
     // The name and version, and where to reach the game's makers, in full on its fixed line.
@@ -126,7 +145,7 @@ private Q_SLOTS:
     {
         dialogs::AboutBox about(nullptr);
         QCOMPARE(frame(about), QStringLiteral("О программе 335x99"));
-        whileShown(about, [&] {
+        QVERIFY(whileShown(about, [&] {
             QVERIFY(child<QLabel>(about, "Label1")->text().startsWith("Тавлен++ 1.04"));
             const auto* contact = child<QLabel>(about, "Label2");
             QCOMPARE(contact->text(), QStringLiteral("Сайт игры: https://tavlen.example.org"));
@@ -134,7 +153,7 @@ private Q_SLOTS:
             QCOMPARE(about.focusWidget(), child<QPushButton>(about, "Button1"));
             QTest::mouseClick(child<QPushButton>(about, "Button1"), Qt::LeftButton);
             QVERIFY(!about.isVisible());
-        });
+        }));
     }
 };
 

@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game played in a real X server with the real pointer and keyboard: every drag and
 // every Space press below is an X event sent by xdotool, as a player's hand would make it.
-// The game's state is only read, to choose a card and to check what happened: every computer's
-// card is the one its level picks, every laying sound starts before its card shows, and on
-// each of the human's turns every cell's picture agrees with the table. Run it through
+// The game is the one tavlen-sim plays from the same seed, the human laying the first card
+// that fits: its trace says what each computer lays on each tick and what the human lays or
+// passes, and the window must show exactly that, each card in its cell and the back of its
+// slot gone, each laying sound starting before its card shows. Run it through
 // tests/xvfb_run.sh.
-#include "opponents/choice.h"
 #include "window_fixture.h"
 
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
-
-using game::Player;
 
 namespace
 {
@@ -37,6 +35,20 @@ QStringList moveTo(QPoint at)
     return {"sleep", "0.03", "mousemove", QString::number(at.x()), QString::number(at.y())};
 }
 
+// The turns of the first game the simulator plays from the seed, each a list of words.
+QList<QStringList> simulatedGame()
+{
+    QProcess sim;
+    sim.start(QStringLiteral(TAVLEN_SIM_PATH), {"--seed", QString::number(Seed), "--games", "1",
+                                                "--level", "high", "--human", "first", "--trace"});
+    sim.waitForFinished();
+    QList<QStringList> lines;
+    for (const QString& line : QString::fromUtf8(sim.readAllStandardOutput()).split(u'\n'))
+        if (line.startsWith(QStringLiteral("turn ")))
+            lines << line.split(u' ').sliced(1);
+    return lines;
+}
+
 } // namespace
 
 class TestE2e : public QObject, WindowFixture
@@ -46,35 +58,31 @@ public:
     TestE2e() : WindowFixture(Seed) {}
 
 private:
-    int ticks = 0;
-    // The computer about to move, and its hand and the table once it has laid the card its
-    // level picks.
-    std::optional<std::tuple<Player, game::Hand, game::Table>> foreseen;
+    QList<QStringList> turns; // "john 3 14", "human pass"
+    qsizetype next = 0;       // the turn the window is to play next
     QStringList mistakes;
 
-    // Sees each tick of the computers' timer before the window does, to foresee its move.
-    bool eventFilter(QObject* watched, QEvent* event) override
+    // Checks that the window shows a turn of the trace: a card in its cell, and a computer's
+    // back of that slot hidden.
+    void checkShown(const QStringList& turn)
     {
-        if (watched == timer && event->type() == QEvent::Timer) {
-            const Player mover = game().nextComputer();
-            game::Hand hand = game().hand(mover);
-            game::Table table = game().table();
-            if (const auto move = opponents::chooseCard(hand, table, opponents::Level::High))
-                table[move->cell] = std::exchange(hand[move->slot], {});
-            foreseen = {mover, hand, table};
-        }
-        return false;
+        if (turn.value(1, QStringLiteral("pass")) == u"pass")
+            return;
+        const QString& player = turn[0];
+        if (!showsCard(turn[2].toInt()) ||
+            (player != u"human" &&
+             image(player == u"john" ? "John%1" : "Harry%1", turn[1].toInt())->isVisible()))
+            mistakes << turn.join(u' ');
     }
-    void checkForeseenMove()
+
+    // Each tick of the computers' timer, just after the window has played it, is the next turn
+    // of the trace, and a computer's.
+    void checkTick()
     {
-        const auto& [mover, hand, table] = *foreseen;
-        for (int k = 1; k <= game::HandSlots; ++k)
-            if (game().hand(mover)[k].present() != hand[k].present())
-                mistakes << QStringLiteral("tick %1: slot %2").arg(ticks).arg(k);
-        for (int n = 1; n <= game::TableCells; ++n)
-            if (game().table()[n].present() != table[n].present())
-                mistakes << QStringLiteral("tick %1: cell %2").arg(ticks).arg(n);
-        ++ticks;
+        const QStringList turn = turns.value(next++);
+        if (turn.value(0) == u"human")
+            mistakes << QStringLiteral("a tick on the human's turn %1").arg(next);
+        checkShown(turn);
     }
 
     // Arrives at the card with a fresh move, as the pointer's shape follows movement only,
@@ -97,48 +105,47 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
+        turns = simulatedGame();
+        QVERIFY(!turns.isEmpty());
         timer->setInterval(FastTicks);
         action("AHigh")->setChecked(true); // the level the seed was chosen with
-        timer->installEventFilter(this);
         // Each laying sound starts before its card shows, when the cards laid before it do.
         sound.onPlay = [this] {
             if (cardsShown() != sound.plays - 1)
                 mistakes << QStringLiteral("sound %1 after its card showed").arg(sound.plays);
         };
-        connect(timer, &QTimer::timeout, this, &TestE2e::checkForeseenMove);
+        connect(timer, &QTimer::timeout, this, &TestE2e::checkTick);
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
     }
 
-    void playsAWholeGameWithTheMouseAndSpace()
+    void playsTheSimulatorsGameWithTheMouseAndSpace()
     {
         int passes = 0;
-        while (true) {
-            QVERIFY(QTest::qWaitFor([this] { return game().isOver() || !timer->isActive(); },
-                                    MoveTimeout));
-            for (int n = 1; n <= game::TableCells; ++n)
-                QCOMPARE(showsCard(n), game().table()[n].present());
+        while (next < turns.size()) {
+            // The window waits for the human exactly where the trace has the human's turn.
+            QVERIFY(QTest::qWaitFor([this] { return !timer->isActive(); }, MoveTimeout));
             QVERIFY2(mistakes.isEmpty(), qPrintable(mistakes.join(u", ")));
-            if (game().isOver())
-                break;
-            QVERIFY(!game().computersMoving()); // the timer follows the game's phase
-            const int ticksBefore = ticks;
-            if (const auto drops = legalDrops(); drops.empty()) {
+            const QStringList turn = turns[next++];
+            QCOMPARE(turn[0], QStringLiteral("human"));
+            if (turn[1] == u"pass") {
                 QVERIFY(xdotool({"key", "space"}));
                 ++passes;
             } else {
-                const int slot = drops.front().slot;
-                QVERIFY(dragCard(slot, drops.front().cell));
+                const int slot = turn[1].toInt();
+                QVERIFY(dragCard(slot, turn[2].toInt()));
                 QVERIFY(QTest::qWaitFor([&] { return !image("Gamer%1", slot)->isVisible(); },
                                         MoveTimeout));
             }
+            checkShown(turn);
             // The computers take their moves before the human's next turn.
-            QVERIFY2(QTest::qWaitFor([&] { return game().isOver() || ticks > ticksBefore; },
-                                     MoveTimeout),
-                     "the computers did not take the move");
+            const qsizetype human = next;
+            QVERIFY2(
+                QTest::qWaitFor([&] { return next == turns.size() || next > human; }, MoveTimeout),
+                "the computers did not take the move");
         }
-        QVERIFY(passes > 0);
+        QVERIFY(passes > 0 && game().isOver() && mistakes.isEmpty());
 
         // And the X server shows it: every cell is painted with a face.
         for (int n = 1; n <= game::TableCells; ++n)
@@ -146,6 +153,7 @@ private Q_SLOTS:
                              image("Image%1", n)->mapToGlobal(Probe)),
                          White);
         QCOMPARE(sound.plays, game::TableCells); // every card was laid with the sound
+        QCOMPARE(next, turns.size());            // and no tick came after the last
     }
 };
 

@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/interface_font.h"
 #include "platform/multimedia_sound.h"
+#include "platform/random_seed.h"
 #include "platform/termination_signals.h"
 
 #include <QCoreApplication>
@@ -27,19 +28,32 @@ class TestPlatform : public QObject
     Q_OBJECT
 private Q_SLOTS:
     // The sound and the help sit beside the executable; a copy in the current directory wins,
-    // and a game started from elsewhere still finds them.
+    // a folder of the same name there does not, and a game started from elsewhere still finds
+    // them.
     void gameFilesAreFoundHereFirstThenBesideTheProgram()
     {
-        const QString name = QStringLiteral("Put.wav");
         const QString before = QDir::currentPath();
         QTemporaryDir elsewhere;
         QVERIFY(QDir::setCurrent(elsewhere.path()));
-        QCOMPARE(platform::findGameFile(name),
-                 QDir(QCoreApplication::applicationDirPath()).filePath(name));
-        QVERIFY(QFile(name).open(QIODevice::WriteOnly));
-        QCOMPARE(platform::findGameFile(name), QDir::current().filePath(name));
+        for (const QString name : {"Put.wav", "help.html"}) {
+            const QString besideProgram =
+                QDir(QCoreApplication::applicationDirPath()).filePath(name);
+            QCOMPARE(platform::findGameFile(name), besideProgram);
+            QVERIFY(QDir().mkdir(name));
+            QCOMPARE(platform::findGameFile(name), besideProgram);
+            QVERIFY(QDir().rmdir(name) && QFile(name).open(QIODevice::WriteOnly));
+            QCOMPARE(platform::findGameFile(name), QDir::current().filePath(name));
+        }
         QVERIFY(platform::findGameFile(QStringLiteral("no-such-file.wav")).isEmpty());
         QVERIFY(QDir::setCurrent(before));
+    }
+
+    // Two games started a moment apart are dealt from different seeds.
+    void seedsFollowTheClock()
+    {
+        const std::uint32_t first = platform::seedFromTimeOfDay();
+        QTest::qSleep(1);
+        QVERIFY(platform::seedFromTimeOfDay() != first);
     }
 
     // The laying sound's module is built beside the program and makes sounds; a game without it

@@ -147,6 +147,11 @@ private Q_SLOTS:
             "0", "; top\r\n[Настройки]\r\nA=1\r\nSound=v\r\n\r\nB=2\r\n");
         row("added after the last key", head + "A=1\n\n; old=1\n[x]\n", Missing,
             head + "A=1\nSound=v\n\n; old=1\n[x]\n");
+        // Quotes come off a value at least two characters long.
+        row("nothing in quotes", head + "Sound=\"\"", "", head + "Sound=v");
+        row("one character in quotes", head + "Sound=\"1\"", "1", head + "Sound=v");
+        row("a quote alone", head + "Sound=\"", "\"", head + "Sound=v");
+        row("nothing", head + "Sound=", "", head + "Sound=v");
         row("blanks kept in quotes", "", Missing, "[Настройки]\r\nSound=\" v \"\r\n", " v ");
         row("quotes kept in quotes", "", Missing, "[Настройки]\r\nSound=\"\"v\"\"\r\n", "\"v\"");
         // A UTF-8 editor's file reads as the game's own and is written back as UTF-8, its notes
@@ -227,9 +232,12 @@ private Q_SLOTS:
         QCOMPARE(read, ok);
     }
 
+    // Every key in the order the game has always written them, and read back as written.
     void writesEveryKeyInTheGamesOrder()
     {
         IniDocument file;
+        writeSettings({}, file);
+        QCOMPARE(file.toBytes(), windows1251(DefaultFile));
         Settings changed{false, "RubL3", "RubR7", {1, 2, 3, 4, 5, 6, 7}, WindowState::Maximized,
                          true};
         writeSettings(changed, file);
