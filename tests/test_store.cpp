@@ -137,6 +137,8 @@ private Q_SLOTS:
         row("first of two sections, none in the next",
             head + "A=1\n[x]\nSound=1\n" + head + "Sound=2", Missing,
             head + "A=1\nSound=v\n[x]\nSound=1\n" + head + "Sound=2");
+        row("first of two sections, the second right after it", head + "A=1\n[нАСТРОЙКИ]\nSound=2",
+            Missing, head + "A=1\nSound=v\n[нАСТРОЙКИ]\nSound=2");
         row("no closing bracket, no last line end", "[Настройки\nSound=1", Missing,
             "[Настройки\nSound=1\n" + head + "Sound=v");
         row("NUL and end of file marks", head + "Sound=a" + QChar() + "\x1A",
