@@ -1,27 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The platform: the game's files found, the seed, Qt's Russian texts, the command line and the
+// interface font. The signals, the sound module on a machine without sound, and the installed
+// program's --help, --version and a bad option are the real program's, in test_real_binary.sh
+// and test_install.sh.
 #include "platform/command_line.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
 #include "platform/interface_font.h"
-#include "platform/multimedia_sound.h"
 #include "platform/random_seed.h"
-#include "platform/termination_signals.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontInfo>
-#include <QLibrary>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
-
-// Long enough for a second signal, had it been caught, to reach the event loop.
-constexpr int SettleTime = 100;
 
 class TestPlatform : public QObject
 {
@@ -56,15 +51,6 @@ private Q_SLOTS:
         QVERIFY(platform::seedFromTimeOfDay() != first);
     }
 
-    // The laying sound's module is built beside the program and makes sounds; a game without it
-    // would only ever be silent.
-    void theSoundModuleLoads()
-    {
-        const QString module =
-            QDir(QCoreApplication::applicationDirPath()).filePath(platform::SoundModule);
-        QVERIFY(QLibrary::resolve(module, platform::MakeSoundSymbol));
-    }
-
     // Qt's own texts, such as the help's right-click menu, speak Russian; a message box keeps
     // its "OK".
     void qtsOwnTextsAreRussian()
@@ -73,59 +59,6 @@ private Q_SLOTS:
         QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "Select All"),
                  QStringLiteral("Выделить всё"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), QStringLiteral("OK"));
-    }
-
-    // Without a sound server, Qt Multimedia's own lines about it are held back and the game
-    // says it once; the sound is then none at all, which the game plays as silence.
-    void aMachineWithoutSoundSaysSoInOneLine()
-    {
-        qputenv("PULSE_SERVER", "unix:/nonexistent/pulse/native");
-        const QString module =
-            QDir(QCoreApplication::applicationDirPath()).filePath(platform::SoundModule);
-        const auto make = reinterpret_cast<platform::MakeSound>(
-            QLibrary::resolve(module, platform::MakeSoundSymbol));
-        QVERIFY(make);
-        static QStringList heard;
-        const QtMessageHandler previous = qInstallMessageHandler(
-            [](QtMsgType, const QMessageLogContext&, const QString& message) { heard << message; });
-        const std::unique_ptr<platform::Sound> sound(make(QStringLiteral("Put.wav")));
-        qInstallMessageHandler(previous);
-        QVERIFY(!sound);
-        QCOMPARE(heard.size(), 1);
-        QVERIFY2(heard.first().contains(QStringLiteral("no audio device")),
-                 qPrintable(heard.first()));
-    }
-
-    // Each signal that ends a program arrives on the event loop instead, once per signal.
-    void endingSignalsReachTheEventLoop()
-    {
-        platform::TerminationSignals ending;
-        QSignalSpy received(&ending, &platform::TerminationSignals::received);
-        for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
-            QCOMPARE(std::raise(signal), 0);
-            QVERIFY(received.wait());
-        }
-        QCOMPARE(received.count(), 3);
-    }
-
-    // A signal ignored when the game starts, as under nohup, stays ignored while it runs and
-    // after; the others still arrive.
-    void ignoredSignalsStayIgnored()
-    {
-        std::signal(SIGHUP, SIG_IGN);
-        {
-            platform::TerminationSignals ending;
-            QSignalSpy received(&ending, &platform::TerminationSignals::received);
-            QCOMPARE(std::raise(SIGHUP), 0);
-            QCOMPARE(std::raise(SIGTERM), 0);
-            QVERIFY(received.wait());
-            QTest::qWait(SettleTime);
-            QCOMPARE(received.count(), 1);
-        }
-        struct sigaction after = {};
-        QCOMPARE(::sigaction(SIGHUP, nullptr, &after), 0);
-        QVERIFY(after.sa_handler == SIG_IGN);
-        std::signal(SIGHUP, SIG_DFL);
     }
 
     // What the command line makes of its arguments before any display is opened: the status
@@ -138,19 +71,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("err");
         const QString usage = QStringLiteral("Usage: tavlen [--help | --version]\n");
         const QString playOn = QString();
-        QTest::newRow("none") << QStringList() << -1 << playOn << playOn;
-        QTest::newRow("--help") << QStringList{"--help"} << 0 << usage << playOn;
         QTest::newRow("-h") << QStringList{"-h"} << 0 << usage << playOn;
-        QTest::newRow("--version")
-            << QStringList{"--version"} << 0 << QStringLiteral("Тавлен++ 9.99\n") << playOn;
         QTest::newRow("help wins over a later bad one")
             << QStringList{"--help", "--bogus"} << 0 << usage << playOn;
-        QTest::newRow("unknown option")
-            << QStringList{"--bogus"} << 2 << playOn
-            << QStringLiteral("tavlen: unknown argument '--bogus'\n") + usage;
-        QTest::newRow("unknown single-dash option")
-            << QStringList{"-x"} << 2 << playOn
-            << QStringLiteral("tavlen: unknown argument '-x'\n") + usage;
         QTest::newRow("a file name")
             << QStringList{"game.ini"} << 2 << playOn
             << QStringLiteral("tavlen: unknown argument 'game.ini'\n") + usage;
@@ -189,27 +112,19 @@ private Q_SLOTS:
 
     // The desktop's font stays unless fontconfig gave a typewriter face, which becomes
     // Liberation Sans at the same size.
-    void theInterfaceFontIsNeverATypewriter_data()
-    {
-        QTest::addColumn<QString>("desktopFamily");
-        QTest::addColumn<QString>("shownFamily");
-        QTest::newRow("mono") << "Liberation Mono"
-                              << "Liberation Sans";
-        QTest::newRow("sans") << "Liberation Sans"
-                              << "Liberation Sans";
-        QTest::newRow("serif") << "Liberation Serif"
-                               << "Liberation Serif";
-    }
     void theInterfaceFontIsNeverATypewriter()
     {
-        QFETCH(QString, desktopFamily);
-        QFETCH(QString, shownFamily);
-        QFont desktop(desktopFamily);
-        desktop.setPointSize(11);
-        const QFontInfo shown(platform::interfaceFont(desktop));
-        QCOMPARE(shown.family(), shownFamily);
-        QVERIFY(!shown.fixedPitch());
-        QCOMPARE(shown.pointSize(), 11);
+        constexpr int Points = 11;
+        for (const auto& [desktopFamily, shownFamily] :
+             {std::pair{"Liberation Mono", "Liberation Sans"},
+              {"Liberation Serif", "Liberation Serif"}}) {
+            QFont desktop(desktopFamily);
+            desktop.setPointSize(Points);
+            const QFontInfo shown(platform::interfaceFont(desktop));
+            QCOMPARE(shown.family(), shownFamily);
+            QVERIFY(!shown.fixedPitch());
+            QCOMPARE(shown.pointSize(), Points);
+        }
     }
 };
 

@@ -139,7 +139,7 @@ struct WindowFixture {
     window::MainWindow window;
     QTimer* const timer = window.findChild<QTimer*>(QStringLiteral("Timer1"));
 
-private:
+    // Writes the settings file as the player or another game would; returns its path.
     QString writeSettings(const QString& text) const
     {
         const QString path = home.filePath(QStringLiteral("Param.ini"));
