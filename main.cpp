@@ -33,8 +33,9 @@ store::SettingsFile settingsFileForThisCopy()
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     if (QDir(QCoreApplication::applicationDirPath()) ==
         QDir(QStringLiteral(TAVLEN_INSTALLED_PROGRAM_DIR)))
-        return store::SettingsFile(configuration, configuration);
-    return store::SettingsFile(QCoreApplication::applicationDirPath(), configuration);
+        return store::SettingsFile({.preferred = configuration, .fallback = configuration});
+    return store::SettingsFile(
+        {.preferred = QCoreApplication::applicationDirPath(), .fallback = configuration});
 }
 
 } // namespace

@@ -36,11 +36,11 @@ bool isWideText(const QByteArray& bytes)
 
 } // namespace
 
-SettingsFile::SettingsFile(const QString& preferredDirectory, const QString& fallbackDirectory)
-    : readPath_(pathIn(preferredDirectory)), writeDirectory_(preferredDirectory)
+SettingsFile::SettingsFile(const Directories& directories)
+    : readPath_(pathIn(directories.preferred)), writeDirectory_(directories.preferred)
 {
-    if (!isWritableDirectory(preferredDirectory)) {
-        writeDirectory_ = fallbackDirectory;
+    if (!isWritableDirectory(directories.preferred)) {
+        writeDirectory_ = directories.fallback;
         if (QFileInfo::exists(filePath()) || !QFileInfo::exists(readPath_))
             readPath_ = filePath();
     }

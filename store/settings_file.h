@@ -34,8 +34,13 @@ public:
         NotLoaded, // nothing written, as loading failed and the player has heard of it
     };
 
-    // The preferred directory when the game may write there, the fallback otherwise.
-    SettingsFile(const QString& preferredDirectory, const QString& fallbackDirectory);
+    // Where the file may live: the preferred directory when the game may write there, the
+    // fallback otherwise. Named fields, as the two are easily swapped.
+    struct Directories {
+        QString preferred;
+        QString fallback;
+    };
+    explicit SettingsFile(const Directories& directories);
 
     // Fills `settings` from the file. A missing file is created empty and gives the defaults,
     // as does one that cannot be read.

@@ -186,7 +186,7 @@ private Q_SLOTS:
         constexpr mode_t GroupReads = 0640;
         QVERIFY(writeFile(target, "[x]\r\n") && QFile::link(target, path));
         QCOMPARE(::chmod(QFile::encodeName(target).constData(), GroupReads), 0);
-        SettingsFile file(dir.path(), dir.path());
+        SettingsFile file({.preferred = dir.path(), .fallback = dir.path()});
         Settings settings;
         QCOMPARE(file.load(settings), LoadResult::Loaded);
         QCOMPARE(file.save(settings), SaveResult::Saved);
@@ -208,7 +208,7 @@ private Q_SLOTS:
         const QStringList leftovers{"Param.ini.1.new", "Param.ini.2147483646.new"};
         for (const QString& name : leftovers + QStringList{"Param.ini.bak"})
             QVERIFY(writeFile(dir.filePath(name), "half"));
-        SettingsFile file(dir.path(), dir.path());
+        SettingsFile file({.preferred = dir.path(), .fallback = dir.path()});
         Settings settings;
         QCOMPARE(file.load(settings), LoadResult::Loaded);
         const pid_t child = ::fork();
@@ -237,8 +237,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath("Param.ini");
         QVERIFY(writeFile(path, windows1251("[Статистика]\nGr=10\nMatches=4\nVictOfHy=3\n")));
-        SettingsFile first(dir.path(), dir.path());
-        SettingsFile second(dir.path(), dir.path());
+        SettingsFile first({.preferred = dir.path(), .fallback = dir.path()});
+        SettingsFile second({.preferred = dir.path(), .fallback = dir.path()});
         Settings one;
         Settings two;
         QCOMPARE(first.load(one), LoadResult::Loaded);
@@ -315,7 +315,7 @@ private Q_SLOTS:
         QVERIFY(writeFile(root.filePath("plain"), {}) && QDir(root.path()).mkdir("program"));
         const QString path = root.filePath((program == "plain" ? config : program) + "/Param.ini");
         QVERIFY(before.isNull() || (before == "/" ? QDir().mkpath(path) : writeFile(path, before)));
-        SettingsFile file(root.filePath(program), root.filePath(config));
+        SettingsFile file({.preferred = root.filePath(program), .fallback = root.filePath(config)});
         QCOMPARE(file.errorMessage(), "Файл " + QDir::toNativeSeparators(path) +
                                           " содержит ошибочные данные. Чтобы избежать "
                                           "дальнейших ошибок, удалите его.");

@@ -135,7 +135,7 @@ struct WindowFixture {
     const QString settingsPath;
     FakeDesktop desktop;
     CountingSound sound;
-    store::SettingsFile settingsFile{home.path(), home.path()};
+    store::SettingsFile settingsFile{{.preferred = home.path(), .fallback = home.path()}};
     window::MainWindow window;
     QTimer* const timer = window.findChild<QTimer*>(QStringLiteral("Timer1"));
 

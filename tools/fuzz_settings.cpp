@@ -112,7 +112,7 @@ void checkFileOnDisk(FileKind kind, const QByteArray& contents)
     const QString holder = makeFile(directory, kind, contents);
     // A FIFO is not read here either: that would wait for a writer.
     const QByteArray before = kind == FileKind::Fifo ? QByteArray() : contentsOf(holder);
-    store::SettingsFile file(scratch.path(), scratch.path());
+    store::SettingsFile file({.preferred = scratch.path(), .fallback = scratch.path()});
     store::Settings settings;
     const LoadResult loaded = file.load(settings);
     const SaveResult saved = file.save(settings);
