@@ -22,15 +22,18 @@ void SoundEffect::load()
     // Beside the program in a build folder or a portable copy, else where the installed game
     // keeps it; never from the current directory, as this is code, not data.
     const QDir programDir(QCoreApplication::applicationDirPath());
+    QString why;
     for (const QString& dir :
          {programDir.path(), programDir.filePath(QStringLiteral(TAVLEN_INSTALLED_MODULE_DIR))}) {
-        const QString module = QDir(dir).filePath(SoundModule);
-        if (const auto make =
-                reinterpret_cast<MakeSound>(QLibrary::resolve(module, MakeSoundSymbol))) {
+        QLibrary module(QDir(dir).filePath(SoundModule));
+        if (const auto make = reinterpret_cast<MakeSound>(module.resolve(MakeSoundSymbol))) {
             effect_.reset(make(path_));
             return;
         }
+        why = module.errorString();
     }
+    // The game plays on in silence, but a player who hears nothing is told why, once.
+    qInfo("tavlen: %s; the cards are laid without their sound", qUtf8Printable(why));
 }
 
 void SoundEffect::play()

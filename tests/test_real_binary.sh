@@ -152,6 +152,17 @@ own_lines=$(grep -c '^tavlen: no audio device' "$home/said.log" || true)
 ((sound_lines == 2 && own_lines == 2)) ||
     fail "not the game's one line about the sound in each of two starts:$(cat "$home/said.log")"
 
+# A copy without its sound module plays in silence and says once why.
+copy_game "$home/mute"
+rm "$home/mute/tavlen-sound.so"
+launch --in "$home/mute"
+wait_window
+kill -TERM "$game"
+ends_with_zero "SIGTERM without the sound module"
+grep -c "^tavlen: .*tavlen-sound.so.*; the cards are laid without their sound$" "$home/said.log" |
+    grep -qx 1 || fail "not one line on the missing sound module:$(cat "$home/said.log")"
+echo "without its sound module: silent, and one line on stderr saying why"
+
 # SIGINT and SIGHUP end it the same way. A job of a script starts with SIGINT ignored, which the
 # game would keep, as under nohup; env gives it back its default.
 for signal in INT HUP; do
