@@ -78,7 +78,7 @@ private:
     void placeOnScreen(QSize screen);
     void loadSettings();
     // How a failed save is told: in a box for the player, or in the log when no one may be
-    // there to answer one.
+    // there to answer one. Nothing is written once the window has closed.
     enum class FailureReport { Box, Log };
     void saveSettings(FailureReport report);
     void applySettings(const store::Settings& settings);
@@ -129,8 +129,6 @@ private:
     // Set when the game is to end before it is played: nothing is written then.
     bool leavingUnplayed_ = false;
     bool closed_ = false;
-    // Set when the window closes for a signal or the session's end.
-    bool unattended_ = false;
     std::shared_ptr<const game::MasterDeck> masterDeck_;
     game::Game game_;
     QTimer moveTimer_;

@@ -84,6 +84,9 @@ store::Settings MainWindow::currentSettings() const
 
 void MainWindow::saveSettings(FailureReport report)
 {
+    // The file is written once, at the first close, and never when the game ends unplayed.
+    if (closed_ || leavingUnplayed_)
+        return;
     // Nothing to write (the file could not be read, and the player has heard of it) is no
     // failure.
     if (settingsFile_.save(currentSettings()) != store::SettingsFile::SaveResult::Failed)
@@ -96,22 +99,21 @@ void MainWindow::saveSettings(FailureReport report)
 
 void MainWindow::closeUnattended()
 {
-    unattended_ = true;
+    saveSettings(FailureReport::Log);
+    closed_ = true;
     close();
 }
 
 void MainWindow::saveUnattended()
 {
-    if (!closed_ && !leavingUnplayed_)
-        saveSettings(FailureReport::Log);
+    saveSettings(FailureReport::Log);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // The close box, the menu's exit, a signal or the session's end all come here; the file
-    // is written once.
-    if (!closed_ && !leavingUnplayed_)
-        saveSettings(unattended_ ? FailureReport::Log : FailureReport::Box);
+    // The close box and the menu's exit come here, and so does a signal or the session's end
+    // after its own save.
+    saveSettings(FailureReport::Box);
     closed_ = true;
     QMainWindow::closeEvent(event);
 }
