@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <optional>
 
 namespace store
 {
@@ -34,6 +35,25 @@ bool isWideText(const QByteArray& bytes)
            bytes.startsWith(QByteArrayView("\0\0\xFE\xFF", 4));
 }
 
+// Why the game may neither read nor replace what it found, or nothing when that is a file of
+// its text or no file at all.
+std::optional<SettingsFile::LoadResult> unusable(const FileContents& file)
+{
+    switch (file.outcome) {
+    case FileContents::Outcome::NotUsable:
+        return SettingsFile::LoadResult::FileError;
+    case FileContents::Outcome::TooLarge:
+        return SettingsFile::LoadResult::UnusableData;
+    case FileContents::Outcome::Read:
+        if (isWideText(file.bytes))
+            return SettingsFile::LoadResult::UnusableData;
+        break;
+    case FileContents::Outcome::Missing:
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 SettingsFile::SettingsFile(const Directories& directories)
@@ -53,22 +73,15 @@ SettingsFile::LoadResult SettingsFile::load(Settings& settings)
     failedPath_ = readPath_;
     removeLeftovers(filePath());
     const FileContents file = readSmallFile(readPath_);
-    switch (file.outcome) {
-    case FileContents::Outcome::Missing:
+    if (file.outcome == FileContents::Outcome::Missing) {
         // A first run: the settings go into the file at close.
         loaded_ = QDir().mkpath(writeDirectory_) &&
                   QFile(filePath()).open(QIODevice::WriteOnly | QIODevice::NewOnly);
         failedPath_ = filePath();
         return loaded_ ? LoadResult::Loaded : LoadResult::FileError;
-    case FileContents::Outcome::NotUsable:
-        return LoadResult::FileError;
-    case FileContents::Outcome::TooLarge:
-        return LoadResult::UnusableData;
-    case FileContents::Outcome::Read:
-        break;
     }
-    if (isWideText(file.bytes))
-        return LoadResult::UnusableData;
+    if (const auto problem = unusable(file))
+        return *problem;
     loaded_ = true;
     bool valid = true;
     settings = readSettings(IniDocument(file.bytes), &valid);
@@ -85,9 +98,7 @@ SettingsFile::SaveResult SettingsFile::save(const Settings& settings)
     FileContents file = readSmallFile(filePath());
     if (file.outcome == FileContents::Outcome::Missing && readPath_ != filePath())
         file = readSmallFile(readPath_);
-    const bool readable = file.outcome == FileContents::Outcome::Missing ||
-                          (file.outcome == FileContents::Outcome::Read && !isWideText(file.bytes));
-    if (!readable)
+    if (unusable(file))
         return SaveResult::Failed;
     IniDocument document(file.bytes);
     Settings written = settings;

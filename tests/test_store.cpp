@@ -230,6 +230,20 @@ private Q_SLOTS:
         QCOMPARE(contentsOf(dir.filePath("Param.ini")), QByteArray(""));
     }
 
+    // A file that another program made unreadable while the game ran, here UTF-16, is not
+    // replaced at close.
+    void aFileTurnedUnreadableIsNotReplaced()
+    {
+        QTemporaryDir dir;
+        SettingsFile file({.preferred = dir.path(), .fallback = dir.path()});
+        Settings settings;
+        QCOMPARE(file.load(settings), LoadResult::Loaded);
+        const QByteArray utf16("\xFF\xFE[\0x\0]\0", 8);
+        QVERIFY(writeFile(dir.filePath("Param.ini"), utf16));
+        QCOMPARE(file.save(settings), SaveResult::Failed);
+        QCOMPARE(contentsOf(dir.filePath("Param.ini")), utf16);
+    }
+
     // Two games on one file, each closing after playing: the second to close adds what it
     // played to what the file holds by then.
     void twoGamesAtOnceAreBothCounted()
