@@ -29,7 +29,7 @@ private:
     {
         for (const Player player : {Player::Human, Player::John, Player::Harry})
             if (std::all_of(hand(player).begin(), hand(player).end(),
-                            [](const game::Card& card) { return card.present(); }))
+                            [](const game::Slot& card) { return card.has_value(); }))
                 return false;
         return true;
     }
@@ -111,7 +111,9 @@ private Q_SLOTS:
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 450);
         for (int k = 1; k <= game::HandSlots; ++k)
-            QCOMPARE(handCard(k)->picture(), hand()[k].face->convertToFormat(QImage::Format_RGB32));
+            QCOMPARE(handCard(k)->picture(),
+                     assets::loadPicture(assets::faceName(hand()[k].value()))
+                         .convertToFormat(QImage::Format_RGB32));
         // The higher number lies on top where hand cards overlap.
         QCOMPARE(handCard(1)->parentWidget()->childAt(handCard(2)->pos() + QPoint(1, 50)),
                  handCard(2));
@@ -166,9 +168,9 @@ private Q_SLOTS:
         }));
         QVERIFY(pointerMarksCardsWithAPlace());
         const game::Move drop = legalDrops().front();
-        const game::Card card = hand()[drop.slot];
+        const game::Slot card = hand()[drop.slot];
         int wrong = 1;
-        while (game().table()[wrong].present() || fits(card, wrong))
+        while (game().table()[wrong] || fits(card, wrong))
             ++wrong;
         // Not another cell, nor a stranger, a cell, another hand card, a payload naming no card,
         // or another program's drag, which has no source here.
@@ -195,14 +197,14 @@ private Q_SLOTS:
 
         QVERIFY(dragCard(drop.slot, drop.cell));
         QVERIFY(showsCard(drop.cell) && handCard(drop.slot)->isHidden() && sound.plays == 1);
-        QVERIFY(game().table()[drop.cell].is(card.suit, card.rank) && timer->isActive());
+        QVERIFY(game().table()[drop.cell] == card && timer->isActive());
         // While the computers move the hand pointer still marks the cards that have a place.
         QVERIFY(pointerMarksCardsWithAPlace());
         // No cell takes a card while the computers move, not even the card's own, and Space
         // leaves the tick under way its time.
         const game::Move next = legalDrops().front();
         QVERIFY(!dragCard(next.slot, next.cell));
-        QVERIFY(!game().table()[next.cell].present() && !handCard(next.slot)->isHidden());
+        QVERIFY(!game().table()[next.cell] && !handCard(next.slot)->isHidden());
         QTest::qWait(100);
         const int remaining = timer->remainingTime();
         QTest::keyClick(&window, Qt::Key_Space);
@@ -228,8 +230,8 @@ private Q_SLOTS:
         action("ARub")->trigger();
         QVERIFY(backsShow(5));
         for (int k = 1; k <= game::HandSlots; ++k) {
-            QCOMPARE(image("John%1", k)->isHidden(), !hand(Player::John)[k].present());
-            QCOMPARE(image("Harry%1", k)->isHidden(), !hand(Player::Harry)[k].present());
+            QCOMPARE(image("John%1", k)->isHidden(), !hand(Player::John)[k]);
+            QCOMPARE(image("Harry%1", k)->isHidden(), !hand(Player::Harry)[k]);
         }
         action("AHelp")->trigger();
         auto* help = window.findChild<window::HelpViewer*>();

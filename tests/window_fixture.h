@@ -75,17 +75,22 @@ struct WindowFixture {
     // than asked of the game: the nine of diamonds opens cell 13, the other nines hang from 13
     // in 4 and 22, and from 22 in 31; any other card goes into its rank's column (the six in
     // the first, nine to a row) beside the card of its suit one rank nearer to nine.
-    bool fits(const game::Card& card, int n) const
+    bool fits(const game::Slot& card, int n) const
     {
         static const QHash<int, int> ninesHangFrom{{4, 13}, {22, 13}, {31, 22}};
+        constexpr int Six = 6, Nine = 9;
         const game::Table& table = game().table();
-        if (!card.present() || table[n].present() || (n - 1) % 9 != card.rank - game::Six)
+        const int rank = card ? static_cast<int>(card->rank) : 0;
+        if (!card || table[n] || (n - 1) % 9 != rank - Six)
             return false;
-        if (card.rank == game::Nine)
-            return card.suit == game::Diamonds ? n == 13
-                                               : table[ninesHangFrom.value(n, n)].present();
-        const int nearer = card.rank < game::Nine ? 1 : -1;
-        return table[n + nearer].is(card.suit, game::Rank(card.rank + nearer));
+        if (rank == Nine)
+            return card->suit == game::Suit::Diamonds
+                       ? n == 13
+                       : table[ninesHangFrom.value(n, n)].has_value();
+        const int nearer = rank < Nine ? 1 : -1;
+        const game::Slot& neighbour = table[n + nearer];
+        return neighbour && neighbour->suit == card->suit &&
+               static_cast<int>(neighbour->rank) == rank + nearer;
     }
     // Every card of the human's hand that has a cell, with that cell, in slot order.
     std::vector<game::Move> legalDrops() const

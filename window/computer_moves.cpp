@@ -9,7 +9,7 @@ void MainWindow::playComputerTick()
 {
     if (const std::optional<game::LaidCard> laid = opponents::playTick(game_, level())) {
         playLayingSound();
-        cell(laid->cell)->drawPicture(*game_.table()[laid->cell].face);
+        cell(laid->cell)->drawPicture(pictures_.face(game_.table()[laid->cell].value()));
         const auto& backs = laid->player == game::Player::John ? johnBacks_ : harryBacks_;
         backs.at(static_cast<std::size_t>(laid->slot - 1))->hide();
     }

@@ -13,8 +13,8 @@ namespace window
 
 void MainWindow::updateHandCursor(ImageControl* card)
 {
-    const game::Card& held = game_.hand(game::Player::Human)[card->number()];
-    card->setHandCursor(game::isPlayable(game_.table(), held));
+    const game::Slot& held = game_.hand(game::Player::Human)[card->number()];
+    card->setHandCursor(held && game::isPlayable(game_.table(), *held));
 }
 
 void MainWindow::startDragIfPlayable(ImageControl* card)

@@ -20,8 +20,6 @@ namespace
 constexpr int MoveInterval = 450; // ms between two computer moves
 const QColor TableGreen(0, 128, 0);
 constexpr int FeltBevelWidth = 2;
-const QString DefaultLeftBack = QStringLiteral("RubL1");
-const QString DefaultRightBack = QStringLiteral("RubR1");
 
 QWidget* greenPanel(const QString& name, const QRect& rect, QWidget* parent)
 {
@@ -32,28 +30,11 @@ QWidget* greenPanel(const QString& name, const QRect& rect, QWidget* parent)
     return panel;
 }
 
-// Pictures are kept in the screen's own format, so that laying them on a control is a
-// plain copy.
-QImage loadScreenPicture(const QString& name)
-{
-    return assets::loadPicture(name).convertToFormat(QImage::Format_RGB32);
-}
-
-QImage loadBack(const QString& name, const QString& fallback)
-{
-    QImage back = loadScreenPicture(name);
-    return back.isNull() ? loadScreenPicture(fallback) : back;
-}
-
 } // namespace
 
 MainWindow::MainWindow(platform::Desktop& desktop, platform::Sound& sound,
                        store::SettingsFile& settingsFile, std::uint32_t seed)
-    : desktop_(desktop), sound_(sound), settingsFile_(settingsFile),
-      // Faces stay as stored: only a dozen are shown at the deal, so each is made ready for
-      // the screen when it is first drawn rather than all 36 before the window appears.
-      masterDeck_(std::make_shared<const game::MasterDeck>(assets::loadPicture)),
-      game_(masterDeck_, seed)
+    : desktop_(desktop), sound_(sound), settingsFile_(settingsFile), game_(seed)
 {
     setObjectName(QStringLiteral("FrmA"));
     setWindowTitle(QStringLiteral("Тавлен++"));
@@ -73,7 +54,6 @@ MainWindow::MainWindow(platform::Desktop& desktop, platform::Sound& sound,
     placeOnScreen(screen);
     loadSettings();
     loadBacks();
-    emptyCellPicture_ = loadScreenPicture(QStringLiteral("None"));
     dealNewGame();
 }
 
@@ -135,27 +115,26 @@ void MainWindow::buildTable()
 void MainWindow::dealNewGame()
 {
     for (ImageControl* place : cells_)
-        place->setPicture(emptyCellPicture_);
+        place->setPicture(pictures_.emptyCell());
     game_.newGame();
     const game::Hand& hand = game_.hand(game::Player::Human);
     for (int k = 1; k <= game::HandSlots; ++k)
-        handCard(k)->drawPicture(*hand[k].face);
+        handCard(k)->drawPicture(pictures_.face(hand[k].value()));
     drawBacks();
     syncTimer();
 }
 
 void MainWindow::loadBacks()
 {
-    leftBack_ = loadBack(leftBackName_, DefaultLeftBack);
-    rightBack_ = loadBack(rightBackName_, DefaultRightBack);
+    pictures_.setBacks(leftBackName_, rightBackName_);
 }
 
 void MainWindow::drawBacks()
 {
     for (ImageControl* back : johnBacks_)
-        back->drawPicture(leftBack_);
+        back->drawPicture(pictures_.leftBack());
     for (ImageControl* back : harryBacks_)
-        back->drawPicture(rightBack_);
+        back->drawPicture(pictures_.rightBack());
 }
 
 opponents::Level MainWindow::level() const

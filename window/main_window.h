@@ -3,6 +3,7 @@
 
 #include "game/game.h"
 #include "opponents/choice.h"
+#include "window/card_pictures.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -129,16 +130,13 @@ private:
     // Set when the game is to end before it is played: nothing is written then.
     bool leavingUnplayed_ = false;
     bool closed_ = false;
-    std::shared_ptr<const game::MasterDeck> masterDeck_;
     game::Game game_;
     QTimer moveTimer_;
 
     // The back pictures' names ("RubL1", "RubR1" ...), as the settings give them.
     QString leftBackName_;
     QString rightBackName_;
-    QImage emptyCellPicture_;
-    QImage leftBack_;
-    QImage rightBack_;
+    CardPictures pictures_;
 
     QFrame* felt_ = nullptr;
     QWidget* cellGrid_ = nullptr;

@@ -17,13 +17,6 @@
 namespace
 {
 
-const char* const RankTexts[] = {"6", "7", "8", "9", "10", "J", "Q", "K", "A"};
-struct SuitName {
-    char letter;
-    const char* word;
-};
-const SuitName Suits[] = {{'b', "BUB"}, {'c', "CHE"}, {'k', "KRE"}, {'p', "PIK"}};
-
 bool complain(const QString& what)
 {
     std::fprintf(stderr, "tavlen-artwork: cannot write %s\n", qPrintable(what));
@@ -59,11 +52,11 @@ int main(int argc, char** argv)
     if (!dir.mkpath(QStringLiteral(".")))
         return 1;
     bool ok = true;
-    for (const SuitName& suit : Suits)
-        for (int rank = 6; rank <= 14; ++rank)
-            ok &= save(artwork::drawFace({rank, suit.letter}), dir,
-                       QString::fromLatin1(RankTexts[rank - 6]) + u'_' +
-                           QString::fromLatin1(suit.word));
+    for (const game::Suit suit : game::Suits)
+        for (int rank = game::numberOf(game::Rank::Six); rank <= game::numberOf(game::Rank::Ace);
+             ++rank)
+            ok &= save(artwork::drawFace({rank, game::letterOf(suit)}), dir,
+                       assets::faceName({suit, static_cast<game::Rank>(rank)}));
     ok &= save(artwork::drawNone(), dir, QStringLiteral("NONE"));
     ok &= save(artwork::drawIcon(), dir, QStringLiteral("MAINICON"));
     for (int design = 1; design <= assets::BackDesigns; ++design) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/sim/deal_reader.h"
 
+#include "game/deck.h"
 #include "tools/sim/trace_format.h"
 
 namespace sim
@@ -13,9 +14,9 @@ constexpr int FirstCardWord = 2; // after "deal PLAYER"
 
 } // namespace
 
-DealReader::DealReader(const game::MasterDeck& master)
+DealReader::DealReader()
 {
-    for (const game::Card& card : master.cards())
+    for (const game::Card card : game::FullDeck)
         cardsByName_.insert(trace::cardName(card), card);
 }
 

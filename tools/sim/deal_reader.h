@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "game/deck.h"
+#include "game/player.h"
 
 #include <QHash>
 #include <QString>
@@ -17,7 +17,7 @@ namespace sim
 class DealReader
 {
 public:
-    explicit DealReader(const game::MasterDeck& master);
+    DealReader();
 
     // The hands of every game in `in`, in order. On the first fault it stops and returns
     // nothing; error() then names the line and what is wrong with it.

@@ -56,19 +56,19 @@ const std::vector<game::Move>& HumanPolicy::legalMoves(const game::Hand& hand,
     moves_.clear();
     const opponents::SuitRows rows(table);
     for (int slot = 1; slot <= game::HandSlots && moves_.size() < wanted; ++slot) {
-        const game::Card& card = hand[slot];
-        if (!card.present())
+        if (!hand[slot])
             continue;
+        const game::Card card = *hand[slot];
         const auto tryCell = [&](int cell) {
             if (game::canLayAt(table, card, cell))
                 moves_.push_back({slot, cell});
         };
         // A nine goes into the nines' column, any other card into its own place in its suit's
         // row; canLayAt says whether it may go there now.
-        if (card.rank == game::Nine) {
+        if (card.rank == game::Rank::Nine) {
             for (int row = 1; row <= game::TableRows; ++row)
                 tryCell(game::cellAt(row, game::NineColumn));
-        } else if (const int home = rows.homeOf(card.suit, card.rank); home != opponents::NoCell) {
+        } else if (const int home = rows.homeOf(card); home != opponents::NoCell) {
             tryCell(home);
         }
     }

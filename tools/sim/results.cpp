@@ -13,24 +13,6 @@ namespace
 // The normal distribution's two-sided 95 % quantile.
 constexpr double Z95 = 1.959964;
 
-struct Counters {
-    std::int32_t points;
-    std::int32_t firstPlaces;
-};
-
-Counters countersOf(const game::Tally& tally, game::Player player)
-{
-    switch (player) {
-    case game::Player::John:
-        return {tally.johnPoints, tally.johnFirstPlaces};
-    case game::Player::Harry:
-        return {tally.harryPoints, tally.harryFirstPlaces};
-    case game::Player::Human:
-        break;
-    }
-    return {tally.humanPoints, tally.humanFirstPlaces};
-}
-
 } // namespace
 
 void Results::addGame(const game::Tally& before, const game::Tally& after)
@@ -38,12 +20,11 @@ void Results::addGame(const game::Tally& before, const game::Tally& after)
     ++games_;
     for (game::Player player : game::Players) {
         PlayerSums& sums = sums_[game::indexOf(player)];
-        const Counters start = countersOf(before, player);
-        const Counters finish = countersOf(after, player);
-        const std::int64_t points = finish.points - start.points;
+        const game::PlayerCounters counters = game::countersOf(player);
+        const std::int64_t points = after.*counters.points - before.*counters.points;
         sums.points += points;
         sums.squaredPoints += points * points;
-        sums.firstPlaces += finish.firstPlaces - start.firstPlaces;
+        sums.firstPlaces += after.*counters.firstPlaces - before.*counters.firstPlaces;
     }
 }
 

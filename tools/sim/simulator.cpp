@@ -2,14 +2,13 @@
 #include "tools/sim/simulator.h"
 
 #include <QtGlobal>
-#include <utility>
 
 namespace sim
 {
 
-Simulator::Simulator(std::shared_ptr<const game::MasterDeck> master, std::uint32_t seed,
-                     opponents::Level level, HumanPolicy::Kind human, TraceWriter* trace)
-    : game_(std::move(master), seed), level_(level), human_(human, seed), trace_(trace)
+Simulator::Simulator(std::uint32_t seed, opponents::Level level, HumanPolicy::Kind human,
+                     TraceWriter* trace)
+    : game_(seed), level_(level), human_(human, seed), trace_(trace)
 {
 }
 

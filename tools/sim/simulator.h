@@ -6,8 +6,6 @@
 #include "tools/sim/results.h"
 #include "tools/sim/trace_writer.h"
 
-#include <memory>
-
 namespace sim
 {
 
@@ -18,8 +16,8 @@ class Simulator
 {
 public:
     // `seed` seeds both the random deals and the random human policy; `trace` may be null.
-    Simulator(std::shared_ptr<const game::MasterDeck> master, std::uint32_t seed,
-              opponents::Level level, HumanPolicy::Kind human, TraceWriter* trace);
+    Simulator(std::uint32_t seed, opponents::Level level, HumanPolicy::Kind human,
+              TraceWriter* trace);
 
     void playRandomDeal();
     void play(const game::Hands& hands);

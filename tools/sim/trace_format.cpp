@@ -10,8 +10,6 @@ namespace
 {
 
 constexpr std::array<QStringView, game::PlayerCount> PlayerWords = {u"human", u"john", u"harry"};
-constexpr std::array<QStringView, game::Ace - game::Six + 1> RankNames = {
-    u"6", u"7", u"8", u"9", u"10", u"J", u"Q", u"K", u"A"};
 
 } // namespace
 
@@ -28,10 +26,11 @@ std::optional<game::Player> playerNamed(QStringView word)
     return std::nullopt;
 }
 
-QString cardName(const game::Card& card)
+QString cardName(game::Card card)
 {
-    return RankNames[static_cast<std::size_t>(card.rank - game::Six)].toString() +
-           QChar::fromLatin1(card.suit);
+    const std::string_view rank = game::textOf(card.rank);
+    return QString::fromLatin1(rank.data(), static_cast<qsizetype>(rank.size())) +
+           QChar::fromLatin1(game::letterOf(card.suit));
 }
 
 QString formatHelp()

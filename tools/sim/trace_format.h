@@ -22,7 +22,7 @@ QString playerWord(game::Player player);
 std::optional<game::Player> playerNamed(QStringView word);
 
 // The rank ("6".."10", "J", "Q", "K", "A") followed by the suit letter: "9b", "10c", "Ak".
-QString cardName(const game::Card& card);
+QString cardName(game::Card card);
 
 // The trace format as explained in the --help text.
 QString formatHelp();

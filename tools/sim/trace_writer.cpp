@@ -12,8 +12,8 @@ void TraceWriter::deal(const game::Hands& hands)
 {
     for (game::Player player : game::Players) {
         out_ << trace::DealWord << ' ' << trace::playerWord(player);
-        for (const game::Card& card : hands[game::indexOf(player)])
-            out_ << ' ' << trace::cardName(card);
+        for (const game::Slot& card : hands[game::indexOf(player)])
+            out_ << ' ' << trace::cardName(card.value());
         out_ << '\n';
     }
 }
