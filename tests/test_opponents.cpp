@@ -4,7 +4,7 @@
 #include "card_text.h"
 #include "game/legality.h"
 #include "opponents/choice.h"
-#include "tools/sim/human_policy.h"
+#include "tools/sim/simulator.h"
 
 #include <QTest>
 #include <limits>

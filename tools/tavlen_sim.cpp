@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tavlen-sim: plays whole games with no window and reports how each seat did. Reads the
 // command line, the deals when asked, then plays and times the games.
-#include "tools/sim/deal_reader.h"
 #include "tools/sim/options.h"
-#include "tools/sim/report.h"
+#include "tools/sim/results.h"
 #include "tools/sim/simulator.h"
+#include "tools/sim/trace.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
