@@ -6,8 +6,6 @@
 #include <QTest>
 #include <QtEndian>
 
-Q_DECLARE_METATYPE(game::Card)
-
 namespace
 {
 
@@ -87,28 +85,6 @@ private Q_SLOTS:
             QCOMPARE(picture.pixel(Probe), probe);
             QCOMPARE(picture.pixel(0, 0), qRgb(0, 0, 0)); // the frame
         }
-    }
-
-    // Each card is shown by the picture named after it: "K_che" is the king of hearts.
-    void facesAreNamedAfterTheirCards_data()
-    {
-        using game::Rank;
-        using game::Suit;
-        QTest::addColumn<game::Card>("card");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("K_CHE") << game::Card{Suit::Hearts, Rank::King} << "K_CHE";
-        QTest::newRow("10_BUB") << game::Card{Suit::Diamonds, Rank::Ten} << "10_BUB";
-        QTest::newRow("6_KRE") << game::Card{Suit::Clubs, Rank::Six} << "6_KRE";
-        QTest::newRow("J_PIK") << game::Card{Suit::Spades, Rank::Jack} << "J_PIK";
-        QTest::newRow("A_BUB") << game::Card{Suit::Diamonds, Rank::Ace} << "A_BUB";
-        QTest::newRow("Q_CHE") << game::Card{Suit::Hearts, Rank::Queen} << "Q_CHE";
-        QTest::newRow("9_PIK") << game::Card{Suit::Spades, Rank::Nine} << "9_PIK";
-    }
-    void facesAreNamedAfterTheirCards()
-    {
-        QFETCH(game::Card, card);
-        QTEST(assets::faceName(card), "name");
-        QVERIFY(!assets::loadPicture(assets::faceName(card)).isNull());
     }
 
     void backs_data()

@@ -90,12 +90,12 @@ std::optional<game::Card> TableView::cardShownAt(int cell) const
 
 bool TableView::handCardShows(int slot) const
 {
-    return placement().handVisible && shownHands_[game::indexOf(game::Player::Human)][slot];
+    return handShows() && shownHands_[game::indexOf(game::Player::Human)][slot];
 }
 
 bool TableView::backShows(game::Player computer, int slot) const
 {
-    return placement().columnsVisible && shownHands_[game::indexOf(computer)][slot];
+    return columnsShow() && shownHands_[game::indexOf(computer)][slot];
 }
 
 int TableView::cellAt(QPoint at) const

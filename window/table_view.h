@@ -41,6 +41,10 @@ public:
     std::optional<game::Card> cardShownAt(int cell) const;
     bool handCardShows(int slot) const;
     bool backShows(game::Player computer, int slot) const;
+    // Whether the hand, and the computers' columns of backs, show at all: a table squeezed
+    // below its designed size leaves them out.
+    bool handShows() const { return placement().handVisible; }
+    bool columnsShow() const { return placement().columnsVisible; }
     bool marksPlayable(int slot) const { return slot != 0 && markedSlot_ == slot; }
 
 Q_SIGNALS:
