@@ -224,7 +224,8 @@ private Q_SLOTS:
         QVERIFY(!timer->isActive() && hand()[drop.slot] == card);
 
         QVERIFY(dragCard(drop.slot, drop.cell));
-        QVERIFY(sound.plays == 1 && view().cardShownAt(drop.cell) == card);
+        QVERIFY(sound.plays == 1 && view().cardShownAt(drop.cell) == card &&
+                !view().marksPlayable(drop.slot));
         QVERIFY(game().table()[drop.cell] == card && timer->isActive());
         // While the computers move the hand pointer still marks the cards that have a place.
         QVERIFY(pointerMarksCardsWithAPlace());

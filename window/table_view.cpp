@@ -54,6 +54,11 @@ void TableView::refresh()
     for (const game::Player player : game::Players)
         shownHands_[game::indexOf(player)] = game_.hand(player);
     update();
+    // A card laid or dealt away is no longer the one the pointer marks.
+    if (markedSlot_ != 0 && !handCardShows(markedSlot_)) {
+        markedSlot_ = 0;
+        setCursor(Qt::ArrowCursor);
+    }
 }
 
 layout::PanelPlacement TableView::placement() const
