@@ -37,5 +37,8 @@ inline QString faceName(game::Card card)
 // The picture stored under `name`, matched without regard to case; a null image when no
 // picture has that name.
 QImage loadPicture(const QString& name);
+// Where that picture is stored among the program's resources; empty for a name that can be no
+// picture's.
+QString picturePath(const QString& name);
 
 } // namespace assets

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assets/pictures.h"
+#include "assets/screen_picture.h"
 
 #include <QFile>
 #include <QSet>
@@ -79,6 +80,8 @@ private Q_SLOTS:
         QFETCH(int, red);
         const QImage picture = assets::loadPicture(name);
         QVERIFY(red < 0 || coloursOf(picture).contains(qRgb(255, 0, 0)) == bool(red));
+        // Unpacked for the screen by hand, it is what Qt's reader and conversion make of it.
+        QCOMPARE(assets::loadScreenPicture(name), picture.convertToFormat(QImage::Format_RGB32));
         QTEST(picture.size(), "size");
         QCOMPARE(picture.colorTable(), StandardPalette);
         if (probe) {
@@ -109,7 +112,8 @@ private Q_SLOTS:
     void unknownNamesGiveNullImage()
     {
         for (const char* name : {"", "RubL9", "11_bub", "NONE.bmp", "./NONE"})
-            QVERIFY2(assets::loadPicture(name).isNull(), name);
+            QVERIFY2(assets::loadPicture(name).isNull() && assets::loadScreenPicture(name).isNull(),
+                     name);
     }
 
     void layingSoundIsLongEnoughToHear()
