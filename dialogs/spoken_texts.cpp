@@ -63,11 +63,11 @@ struct NounForms {
 
 QString counted(qint64 count, const NounForms& forms)
 {
-    constexpr int Ten = 10;
-    constexpr int Hundred = 100;
+    constexpr qint64 Ten = 10;
+    constexpr qint64 Hundred = 100;
     const qint64 lastTwo = std::abs(count % Hundred);
     const qint64 last = lastTwo % Ten;
-    const bool teen = lastTwo > Ten && lastTwo < 2 * Ten;
+    const bool teen = lastTwo / Ten == 1; // 10 to 19
     const char16_t* noun = forms.many;
     if (!teen && last == 1)
         noun = forms.one;
