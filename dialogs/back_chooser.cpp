@@ -2,6 +2,7 @@
 #include "dialogs/back_chooser.h"
 
 #include "assets/pictures.h"
+#include "dialogs/accessibility.h"
 #include "dialogs/design_picture.h"
 
 #include <QFrame>
@@ -24,6 +25,8 @@ constexpr QPoint DesignPitch{80, 104};
 BackChooser::BackChooser(QWidget* owner)
     : FixedDialog("FrmC", QStringLiteral("Выбор рубашки"), ClientSize, owner)
 {
+    installAccessibility();
+    setAccessibleDescription(QStringLiteral("Выберите рубашку карт Сени и Лёлика"));
     QFrame* panel = makeSunkenPanel(QStringLiteral("Panel1"), PanelGeometry, this);
     for (int design = 1; design <= assets::BackDesigns; ++design) {
         auto* picture = new DesignPicture(design, panel);

@@ -5,9 +5,27 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <array>
 
 namespace dialogs
 {
+
+namespace
+{
+
+// What each design shows, for those who cannot see it.
+const std::array<QString, assets::BackDesigns> Looks = {
+    QStringLiteral("белая решётка на синем"),
+    QStringLiteral("красная клетка"),
+    QStringLiteral("белые волны на бирюзовом"),
+    QStringLiteral("розетка и звёзды на тёмно-синем"),
+    QStringLiteral("фиолетовые ромбы"),
+    QStringLiteral("красная шотландка"),
+    QStringLiteral("золотые лучи"),
+    QStringLiteral("зелёная чешуя"),
+};
+
+} // namespace
 
 DesignPicture::DesignPicture(int design, QWidget* parent)
     : QWidget(parent), design_(design),
@@ -17,6 +35,13 @@ DesignPicture::DesignPicture(int design, QWidget* parent)
     setFixedSize(assets::FaceWidth, assets::FaceHeight);
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(
+        QStringLiteral("Рубашка %1: %2").arg(design).arg(Looks.at(std::size_t(design - 1))));
+}
+
+void DesignPicture::pick()
+{
+    Q_EMIT picked(design_);
 }
 
 void DesignPicture::paintEvent(QPaintEvent* /*event*/)
@@ -28,7 +53,7 @@ void DesignPicture::paintEvent(QPaintEvent* /*event*/)
 void DesignPicture::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Q_EMIT picked(design_);
+        pick();
 }
 
 } // namespace dialogs

@@ -8,12 +8,15 @@ namespace dialogs
 {
 
 // One card-back design in the chooser: its picture at full card size, under the hand pointer;
-// a click on it (press and release over it) picks the design.
+// a click on it (press and release over it) picks the design. A screen reader hears its
+// number and what it looks like, and can press it.
 class DesignPicture : public QWidget
 {
     Q_OBJECT
 public:
     DesignPicture(int design, QWidget* parent);
+
+    void pick();
 
 Q_SIGNALS:
     void picked(int design);
