@@ -9,6 +9,7 @@
 #include "game/tally.h"
 
 #include <QAccessible>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -255,6 +256,50 @@ private Q_SLOTS:
             });
             QVERIFY(picked.size() == 1 && picked.takeFirst().front().toInt() == design);
         }
+    }
+
+    // The arrows, Home and End move among the designs as they stand in two rows of four, a
+    // step off the rows staying put, and Tab goes on from the first; only the design the keys
+    // reached shows a ring, and Space or Return picks it.
+    void keysMoveAmongDesignsAndPick_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("design");
+        QTest::newRow("right, right, down") << "Right Right Down Return" << 7;
+        QTest::newRow("end, up") << "End Up Space" << 4;
+        QTest::newRow("off the bottom, back home") << "Down Down Left Home Right Enter" << 2;
+        QTest::newRow("off the top and the left") << "Up Left Space" << 1;
+        QTest::newRow("off the right") << "End Right Return" << 8;
+        QTest::newRow("tab") << "Tab Tab Return" << 3;
+    }
+    void keysMoveAmongDesignsAndPick()
+    {
+        QFETCH(QString, keys);
+        QFETCH(int, design);
+        dialogs::BackChooser chooser(nullptr);
+        QSignalSpy picked(&chooser, &dialogs::BackChooser::designPicked);
+        const auto press = [&](const QString& key) {
+            QWidget* target = chooser.focusWidget() ? chooser.focusWidget() : &chooser;
+            QTest::keyClick(target, Qt::Key(QKeySequence::fromString(key)[0].key()));
+        };
+        whileShown(chooser, [&] {
+            QStringList moves = keys.split(u' ');
+            const QString pick = moves.takeLast();
+            for (const QString& key : moves)
+                press(key);
+            for (int shown = 1; shown <= assets::BackDesigns; ++shown) {
+                auto* picture = chooser.findChild<QWidget*>(QStringLiteral("Image%1").arg(shown));
+                const bool plain =
+                    picture->grab().toImage().convertToFormat(QImage::Format_RGB32) ==
+                    assets::loadPicture(QStringLiteral("Design%1").arg(shown))
+                        .convertToFormat(QImage::Format_RGB32);
+                QCOMPARE(plain, shown != design);
+            }
+            QVERIFY(picked.isEmpty());
+            press(pick);
+            QVERIFY(!chooser.isVisible());
+        });
+        QVERIFY(picked.size() == 1 && picked.takeFirst().front().toInt() == design);
     }
 
     // The name and version, and where to reach the game's makers, in full on its fixed line.
