@@ -6,11 +6,8 @@
 # an AT-SPI client. The buses go down with the command; returns the command's exit code.
 # Usage: tests/xvfb_run.sh tests/atspi_session.sh <command> [arguments...]
 set -euo pipefail
-if [ $# -eq 0 ]; then
-    echo "usage: $0 <command> [arguments...]" >&2
-    exit 2
-fi
-
+source "$(dirname "$0")/background_command.sh"
+require_command "$@"
 workdir=$(mktemp -d)
 groups=()
 command=
@@ -57,9 +54,4 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 # The desktop's settings store is not part of this session; GLib would only warn about it.
 export GSETTINGS_BACKEND=memory
 
-"$@" &
-command=$!
-status=0
-wait "$command" || status=$?
-command=
-exit "$status"
+run_command_and_exit "$@"
