@@ -31,6 +31,7 @@ const QColor JohnColor{0, 0, 255};
 const QColor HumanColor{255, 0, 0};
 const QColor HarryColor{0, 128, 0};
 
+// One caption a row, top to bottom.
 const std::array<QString, 4> RowCaptions = {
     QStringLiteral("Количество сыгранных партий:"),
     QStringLiteral("Сколько раз Сеня финишировал первым::"),
@@ -66,6 +67,8 @@ StatisticsWindow::StatisticsWindow(const game::Tally& tally, QWidget* owner)
     chart_ = new chart::PieChart(this);
     chart_->setObjectName(QStringLiteral("Chart1"));
     chart_->setGeometry(ChartGeometry);
+    // The chart takes no keys, but Tab stops at it so that a screen reader reads it out.
+    chart_->setFocusPolicy(Qt::TabFocus);
 
     QFrame* panel = makeSunkenPanel(QStringLiteral("Panel1"), PanelGeometry, this);
     for (int row = 0; row < int(values_.size()); ++row) {
@@ -86,7 +89,8 @@ StatisticsWindow::StatisticsWindow(const game::Tally& tally, QWidget* owner)
     closeButton_->setGeometry(CloseGeometry);
     closeButton_->setAccessibleDescription(QStringLiteral("Закрыть окно"));
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
-    setTabOrder(closeButton_, resetButton_);
+    setTabOrder(closeButton_, chart_);
+    setTabOrder(chart_, resetButton_);
 }
 
 void StatisticsWindow::showTally()

@@ -139,7 +139,7 @@ private Q_SLOTS:
 
     // The chart read out as text, each player's points and the share its mark shows, worked
     // out by hand; a hand-edited negative count is read as the chart draws it, as a magnitude.
-    // Each count is read with its caption.
+    // Each count is read with its caption, and Tab stops at the chart.
     void chartAndCountsAreReadOut_data()
     {
         QTest::addColumn<game::Tally>("tally");
@@ -164,6 +164,9 @@ private Q_SLOTS:
         QCOMPARE(pie->text(QAccessible::Name), QStringLiteral("Счёт"));
         whileShown(window, [&] {
             QCOMPARE(pie->text(QAccessible::Description), chart);
+            // Tab goes from "Выход" to the chart and on to "Обнулить".
+            QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+            QCOMPARE(window.focusWidget(), child<chart::PieChart>(window, "Chart1"));
             QCOMPARE(spoken(child<QLabel>(window, "Label4"))->text(QAccessible::Name),
                      QStringLiteral("Сколько раз Сеня финишировал первым: %1")
                          .arg(tally.johnFirstPlaces));
