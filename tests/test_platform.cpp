@@ -3,11 +3,9 @@
 // interface font. The signals, the sound module on a machine without sound, and the installed
 // program's --help, --version and a bad option are the real program's, in test_real_binary.sh
 // and test_install.sh.
-#include "platform/command_line.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
-#include "platform/interface_font.h"
-#include "platform/random_seed.h"
+#include "platform/start_up.h"
 
 #include <QCoreApplication>
 #include <QDir>
