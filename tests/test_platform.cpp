@@ -1,20 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The platform: the game's files found, the seed, Qt's Russian texts, the command line and the
-// interface font. The signals, the sound module on a machine without sound, and the installed
-// program's --help, --version and a bad option are the real program's, in test_real_binary.sh
-// and test_install.sh.
+// The platform: the game's files found, the seed, Qt's Russian texts, the command line, the
+// interface font and signals that cannot be caught. The signals' work, the sound module on a
+// machine without sound, and the installed program's --help, --version and a bad option are the
+// real program's, in test_real_binary.sh and test_install.sh.
 #include "platform/desktop.h"
 #include "platform/files.h"
 #include "platform/start_up.h"
+#include "platform/termination_signals.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontInfo>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <sstream>
 #include <string>
 #include <vector>
+
+namespace
+{
+
+// The signals the stand-in for sigaction refuses to catch, and the reason it gives.
+std::vector<int> refusedSignals;
+int refusalError = 0;
+
+int refusingSigaction(int signal, const struct sigaction* action, struct sigaction* previous)
+{
+    if (action && std::ranges::count(refusedSignals, signal) != 0) {
+        errno = refusalError;
+        return -1;
+    }
+    return ::sigaction(signal, action, previous);
+}
+
+} // namespace
 
 class TestPlatform : public QObject
 {
@@ -39,6 +62,41 @@ private Q_SLOTS:
         }
         QVERIFY(platform::findGameFile(QStringLiteral("no-such-file.wav")).isEmpty());
         QVERIFY(QDir::setCurrent(before));
+    }
+
+    // A signal the system will not let the game catch is said on stderr with the system's
+    // reason, once for all of them, and the others are caught all the same.
+    void uncatchableSignalsAreSaidOnce_data()
+    {
+        QTest::addColumn<std::vector<int>>("refused");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("all caught") << std::vector<int>{} << 0 << QString();
+        QTest::newRow("one refused")
+            << std::vector<int>{SIGHUP} << EINVAL
+            << "tavlen: cannot catch SIGHUP (Invalid argument); the tally is not saved if the "
+               "game is ended that way";
+        QTest::newRow("all refused")
+            << std::vector<int>{SIGTERM, SIGINT, SIGHUP} << EPERM
+            << "tavlen: cannot catch SIGTERM, SIGINT, SIGHUP (Operation not permitted); the "
+               "tally is not saved if the game is ended that way";
+    }
+    void uncatchableSignalsAreSaidOnce()
+    {
+        QFETCH(std::vector<int>, refused);
+        QFETCH(int, error);
+        QFETCH(QString, said);
+        refusedSignals = refused;
+        refusalError = error;
+        if (!said.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, qUtf8Printable(said));
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        const platform::TerminationSignals signals(nullptr, refusingSigaction);
+        if (std::ranges::count(refused, SIGINT) != 0)
+            return;
+        const QSignalSpy received(&signals, &platform::TerminationSignals::received);
+        QVERIFY(std::raise(SIGINT) == 0);
+        QTRY_COMPARE(received.count(), 1);
     }
 
     // Two games started a moment apart are dealt from different seeds.
