@@ -53,8 +53,9 @@ datadir=$(configured CMAKE_INSTALL_DATADIR) # empty when it is the data root's d
 grep -q -F "$datadir/tavlen/Put.wav" "$prefix/share/man/man6/tavlen.6" ||
     fail "the manual page does not name $datadir/tavlen/Put.wav"
 
-# No display is needed to ask the program what it is.
+# No display is needed to ask the program what it is; the manual page says the same version.
 [ "$(env -u DISPLAY "$prefix/bin/tavlen" --version)" = "Тавлен++ 1.04" ] || fail "--version"
+grep -q -F '"Тавлен++ 1.04"' "$prefix/share/man/man6/tavlen.6" || fail "the manual's version"
 env -u DISPLAY "$prefix/bin/tavlen" --help | grep -q '^Usage: tavlen' || fail "--help"
 # An unknown option gets the usage on stderr and status 2, before any display is looked for.
 status=0
