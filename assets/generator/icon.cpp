@@ -115,10 +115,9 @@ void paintCard(QPainter& painter, const QTransform& tilt, const QTransform& unit
 
 } // namespace
 
-QImage drawIcon()
+QImage drawIcon(int scale)
 {
-    QImage icon(assets::IconSize, assets::IconSize, QImage::Format_RGB32);
-    icon.fill(Green);
+    QImage icon = canvas(QSize(assets::IconSize, assets::IconSize), scale, Green);
     const QPainterPath card = rounded(Card, CardRound);
     fillOutlined(icon, backCard().map(card), solid(White));
     fillShape(icon, backCard().map(rounded(BackField, FieldRound)), lattice());
