@@ -30,6 +30,9 @@ constexpr int BmpBitsOffset = 28; // bits a pixel, in the BMP's header
 // 0.848 (the fish scales, whose rims ring small discs) up.
 constexpr double LeastFaceAgreement = 0.96;
 constexpr double LeastBlockAgreement = 0.84;
+// The rank in the top-left corner of a face, with a pixel of white around it but for the
+// frame, and clear of the suit sign below it.
+constexpr QRect CornerLetters(1, 2, 12, 11);
 // The empty place, and the backs of gingham and tartan.
 const QRegularExpression OnlyStraightLines(QStringLiteral("^(NONE|(RUBL|RUBR|DESIGN)[26])$"));
 
@@ -72,6 +75,25 @@ double agreementOfBlocks(const QImage& single, const QImage& twice)
             agreeing += counts.value(single.pixel(x, y)) == most && tied == 1;
         }
     return double(agreeing) / (single.width() * single.height());
+}
+
+// The colour of a quarter of pixel (x, y) when `picture` is enlarged by the well-known
+// Scale2x rule: a quarter takes the colour of the two neighbours on its side when they agree
+// with each other and differ from the two on the far side.
+QRgb scale2xQuarter(const QImage& picture, int x, int y, QPoint quarter)
+{
+    const QRgb here = picture.pixel(x, y);
+    const QRgb up = picture.pixel(x, y - 1);
+    const QRgb left = picture.pixel(x - 1, y);
+    const QRgb right = picture.pixel(x + 1, y);
+    const QRgb down = picture.pixel(x, y + 1);
+    if (quarter == QPoint(0, 0))
+        return left == up && up != right && left != down ? left : here;
+    if (quarter == QPoint(1, 0))
+        return up == right && up != left && right != down ? right : here;
+    if (quarter == QPoint(0, 1))
+        return left == down && left != up && down != right ? left : here;
+    return down == right && left != down && up != right ? right : here;
 }
 
 QSet<QRgb> coloursOf(const QImage& picture)
@@ -200,6 +222,29 @@ private Q_SLOTS:
         QCOMPARE(twice.convertToFormat(QImage::Format_RGB32) ==
                      doubled.convertToFormat(QImage::Format_RGB32),
                  onlyStraightLines);
+    }
+
+    // The corner letters are drawn in whole 1x pixels; at 2x their stairs turn into slopes
+    // just as Scale2x would turn them.
+    void cornerLettersSmoothedAtTwiceTheSize_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString& name : allPictureNames())
+            if (name.contains(u'_'))
+                QTest::newRow(qPrintable(name)) << name;
+    }
+    void cornerLettersSmoothedAtTwiceTheSize()
+    {
+        QFETCH(QString, name);
+        const QImage single = assets::loadPicture(name);
+        const QImage twice = assets::loadDoublePicture(name);
+        for (int y = CornerLetters.top(); y <= CornerLetters.bottom(); ++y)
+            for (int x = CornerLetters.left(); x <= CornerLetters.right(); ++x)
+                for (const QPoint quarter :
+                     {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
+                    QVERIFY2(twice.pixel(QPoint(x, y) * 2 + quarter) ==
+                                 scale2xQuarter(single, x, y, quarter),
+                             qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
     }
 
     // A view asks for its pictures at its screen's device pixel ratio: 1 and below the 1x
