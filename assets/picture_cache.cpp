@@ -14,7 +14,7 @@ QImage PictureCache::picture(const QString& name, qreal devicePixelRatio)
     const QString key = name.toUpper();
     if (const auto found = kept.constFind(key); found != kept.constEnd())
         return *found;
-    const QImage picture = dense ? loadDoublePicture(name) : loadPicture(name);
+    QImage picture = dense ? loadDoublePicture(name) : loadPicture(name);
     if (!picture.isNull())
         kept.insert(key, picture);
     return picture;

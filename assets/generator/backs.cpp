@@ -207,15 +207,16 @@ Brush lattice()
         if (wrap(nearest(at.x() + at.y()), LatticeStep) == 0 ||
             wrap(nearest(at.x() - at.y()), LatticeStep) == 0)
             return White;
-        const double rising = wrapAround(at.x() + at.y(), LatticeStep) - LatticeStep / 2;
-        const double falling = wrapAround(at.x() - at.y(), LatticeStep) - LatticeStep / 2;
+        const double rising = wrapAround(at.x() + at.y(), LatticeStep) - LatticeStep / 2.0;
+        const double falling = wrapAround(at.x() - at.y(), LatticeStep) - LatticeStep / 2.0;
         return rising * rising + falling * falling < DotReach ? Aqua : Blue;
     };
 }
 
 QImage drawBack(int design, QSize size, int scale)
 {
-    QImage back = canvas(size, scale, White);
+    QImage back = canvas(size, scale);
+    back.fill(White);
     drawFrame(back, logicalRect(back));
     const QRect field = fieldOf(back);
     const QPainterPath shape = fieldShape(field);
@@ -254,7 +255,8 @@ QImage drawBack(int design, QSize size, int scale)
 QImage drawNone(int scale)
 {
     constexpr int DotStep = 6;
-    QImage none = canvas(QSize(assets::FaceWidth, assets::FaceHeight), scale, Green);
+    QImage none = canvas(QSize(assets::FaceWidth, assets::FaceHeight), scale);
+    none.fill(Green);
     const QRect place = logicalRect(none);
     fillShape(none, rectangle(0, 0, place.width(), place.height()), perPixel([](int x, int y) {
                   const int shift = (y / DotStep) % 2 * DotStep / 2;

@@ -210,7 +210,8 @@ void jack(QImage& panel, const Livery& livery)
 QImage drawCourtPanel(FaceCard card, int scale)
 {
     const auto [rank, suit] = card;
-    QImage panel = canvas(QSize(CourtPanelWidth, CourtPanelHeight), scale, White);
+    QImage panel = canvas(QSize(CourtPanelWidth, CourtPanelHeight), scale);
+    panel.fill(White);
     const Livery livery = liveryOf(suit);
     if (rank == Jack)
         jack(panel, livery);

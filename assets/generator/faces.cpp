@@ -210,7 +210,8 @@ void drawCourt(QImage& card, FaceCard face)
 QImage drawFace(FaceCard face, int scale)
 {
     const auto [rank, suit] = face;
-    QImage card = canvas(QSize(assets::FaceWidth, assets::FaceHeight), scale, colour::White);
+    QImage card = canvas(QSize(assets::FaceWidth, assets::FaceHeight), scale);
+    card.fill(colour::White);
     drawFrame(card, logicalRect(card));
     if (rank == Ace)
         fillShape(card, suitSign(suit, AcePip), solid(suitColour(suit)));

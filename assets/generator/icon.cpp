@@ -117,7 +117,8 @@ void paintCard(QPainter& painter, const QTransform& tilt, const QTransform& unit
 
 QImage drawIcon(int scale)
 {
-    QImage icon = canvas(QSize(assets::IconSize, assets::IconSize), scale, Green);
+    QImage icon = canvas(QSize(assets::IconSize, assets::IconSize), scale);
+    icon.fill(Green);
     const QPainterPath card = rounded(Card, CardRound);
     fillOutlined(icon, backCard().map(card), solid(White));
     fillShape(icon, backCard().map(rounded(BackField, FieldRound)), lattice());

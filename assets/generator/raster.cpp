@@ -86,11 +86,10 @@ int nearest(double value)
     return int(std::floor(value + PixelCentre));
 }
 
-QImage canvas(QSize size, int scale, QRgb ground)
+QImage canvas(QSize size, int scale)
 {
     QImage picture(size * scale, QImage::Format_RGB32);
     picture.setDevicePixelRatio(scale);
-    picture.fill(ground);
     return picture;
 }
 

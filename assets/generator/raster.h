@@ -30,8 +30,8 @@ Brush perPixel(std::function<QRgb(int x, int y)> pattern);
 // falls, read at a pixel's centre less half a pixel, which is a whole number at 1x.
 int nearest(double value);
 
-// A picture of `size` 1x pixels drawn at `scale`, filled with `ground`.
-QImage canvas(QSize size, int scale, QRgb ground);
+// A picture of `size` 1x pixels to be drawn at `scale`.
+QImage canvas(QSize size, int scale);
 int scaleOf(const QImage& picture);
 // The picture's rectangle in 1x pixels.
 QRect logicalRect(const QImage& picture);
