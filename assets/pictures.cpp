@@ -6,7 +6,10 @@
 namespace assets
 {
 
-QImage loadPicture(const QString& name)
+namespace
+{
+
+QImage readPicture(const QString& folder, const QString& name)
 {
     // The pictures are stored under upper-case names, so any spelling of a name finds them.
     // A name with a path in it cannot reach outside the picture folder.
@@ -15,10 +18,24 @@ QImage loadPicture(const QString& name)
     // Every picture is a BMP. Said so, with guessing off, the reader goes straight to Qt's own
     // BMP decoder; left to guess, it loads every image format plugin on the first picture and
     // asks each of them about every picture, which cost more than the decoding itself.
-    QImageReader reader(QStringLiteral(":/pictures/") + name.toUpper() + QStringLiteral(".bmp"),
-                        "bmp");
+    QImageReader reader(folder + name.toUpper() + QStringLiteral(".bmp"), "bmp");
     reader.setAutoDetectImageFormat(false);
     return reader.read();
+}
+
+} // namespace
+
+QImage loadPicture(const QString& name)
+{
+    return readPicture(QStringLiteral(":/pictures/"), name);
+}
+
+QImage loadDoublePicture(const QString& name)
+{
+    constexpr qreal Double = 2;
+    QImage picture = readPicture(QStringLiteral(":/pictures/2x/"), name);
+    picture.setDevicePixelRatio(Double);
+    return picture;
 }
 
 } // namespace assets
