@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/card.h"
+
 #include <QImage>
 #include <QString>
+#include <array>
+#include <string_view>
 
 // The game's pictures live in the program itself: 36 faces ("6_bub" .. "A_pik"), the empty
 // place "NONE", the backs "RubL1".."RubL8" and their mirrors "RubR1".."RubR8", the same eight
@@ -16,6 +20,19 @@ inline constexpr int BackWidth = 62;
 inline constexpr int BackHeight = 71;
 inline constexpr int IconSize = 32;
 inline constexpr int BackDesigns = 8;
+
+// The suits' words in the face pictures' names, in the order of game::Suit.
+inline constexpr std::array<std::string_view, game::SuitCount> SuitWords = {"BUB", "CHE", "KRE",
+                                                                            "PIK"};
+
+// The name of a card's face: its rank as the game writes it, "_" and its suit's word: "K_CHE".
+inline QString faceName(game::Card card)
+{
+    const std::string_view rank = game::textOf(card.rank);
+    const std::string_view suit = SuitWords[game::indexOf(card.suit)];
+    return QString::fromLatin1(rank.data(), static_cast<qsizetype>(rank.size())) + u'_' +
+           QString::fromLatin1(suit.data(), static_cast<qsizetype>(suit.size()));
+}
 
 // The picture stored under `name`, matched without regard to case; a null image when no
 // picture has that name.

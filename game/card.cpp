@@ -8,7 +8,7 @@ namespace game
 
 bool hasCards(const Hand& hand)
 {
-    return std::any_of(hand.begin(), hand.end(), [](const Card& c) { return c.present(); });
+    return std::any_of(hand.begin(), hand.end(), [](const Slot& slot) { return slot.has_value(); });
 }
 
 } // namespace game

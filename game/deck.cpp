@@ -1,38 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/deck.h"
 
+#include <utility>
+
 namespace game
 {
 
-const std::array<MasterDeckEntry, DeckCards> MasterDeckOrder = {{
-    {"K_che", Hearts, 13},   {"10_bub", Diamonds, 10}, {"9_pik", Spades, 9},
-    {"6_pik", Spades, 6},    {"Q_kre", Clubs, 12},     {"A_che", Hearts, 14},
-    {"A_bub", Diamonds, 14}, {"A_pik", Spades, 14},    {"J_che", Hearts, 11},
-    {"7_kre", Clubs, 7},     {"8_bub", Diamonds, 8},   {"7_pik", Spades, 7},
-    {"10_che", Hearts, 10},  {"K_bub", Diamonds, 13},  {"Q_pik", Spades, 12},
-    {"8_pik", Spades, 8},    {"J_bub", Diamonds, 11},  {"J_kre", Clubs, 11},
-    {"K_kre", Clubs, 13},    {"Q_che", Hearts, 12},    {"9_bub", Diamonds, 9},
-    {"6_kre", Clubs, 6},     {"K_pik", Spades, 13},    {"Q_bub", Diamonds, 12},
-    {"A_kre", Clubs, 14},    {"8_che", Hearts, 8},     {"7_bub", Diamonds, 7},
-    {"J_pik", Spades, 11},   {"6_bub", Diamonds, 6},   {"8_kre", Clubs, 8},
-    {"9_che", Hearts, 9},    {"9_kre", Clubs, 9},      {"10_pik", Spades, 10},
-    {"6_che", Hearts, 6},    {"7_che", Hearts, 7},     {"10_kre", Clubs, 10},
-}};
-
-MasterDeck::MasterDeck(const PictureLoader& load)
+namespace
 {
-    for (std::size_t i = 0; i < MasterDeckOrder.size(); ++i) {
-        const MasterDeckEntry& entry = MasterDeckOrder[i];
-        faces_[i] = load(QString::fromLatin1(entry.picture));
-        cards_[i] = Card{&faces_[i], entry.suit, entry.rank};
-    }
+
+constexpr Card card(Rank rank, Suit suit)
+{
+    return {suit, rank};
 }
+
+} // namespace
+
+// The order matters: the dealer draws positions in it, so every seed's deal depends on it.
+const std::array<Card, DeckCards> FullDeck = {{
+    card(Rank::King, Suit::Hearts),    card(Rank::Ten, Suit::Diamonds),
+    card(Rank::Nine, Suit::Spades),    card(Rank::Six, Suit::Spades),
+    card(Rank::Queen, Suit::Clubs),    card(Rank::Ace, Suit::Hearts),
+    card(Rank::Ace, Suit::Diamonds),   card(Rank::Ace, Suit::Spades),
+    card(Rank::Jack, Suit::Hearts),    card(Rank::Seven, Suit::Clubs),
+    card(Rank::Eight, Suit::Diamonds), card(Rank::Seven, Suit::Spades),
+    card(Rank::Ten, Suit::Hearts),     card(Rank::King, Suit::Diamonds),
+    card(Rank::Queen, Suit::Spades),   card(Rank::Eight, Suit::Spades),
+    card(Rank::Jack, Suit::Diamonds),  card(Rank::Jack, Suit::Clubs),
+    card(Rank::King, Suit::Clubs),     card(Rank::Queen, Suit::Hearts),
+    card(Rank::Nine, Suit::Diamonds),  card(Rank::Six, Suit::Clubs),
+    card(Rank::King, Suit::Spades),    card(Rank::Queen, Suit::Diamonds),
+    card(Rank::Ace, Suit::Clubs),      card(Rank::Eight, Suit::Hearts),
+    card(Rank::Seven, Suit::Diamonds), card(Rank::Jack, Suit::Spades),
+    card(Rank::Six, Suit::Diamonds),   card(Rank::Eight, Suit::Clubs),
+    card(Rank::Nine, Suit::Hearts),    card(Rank::Nine, Suit::Clubs),
+    card(Rank::Ten, Suit::Spades),     card(Rank::Six, Suit::Hearts),
+    card(Rank::Seven, Suit::Hearts),   card(Rank::Ten, Suit::Clubs),
+}};
 
 Dealer::Dealer(std::uint32_t seed) : random_(seed) {}
 
-Hands Dealer::deal(const MasterDeck& master)
+Hands Dealer::deal()
 {
-    std::vector<Card> deck(master.cards().begin(), master.cards().end());
+    std::vector<Card> deck(FullDeck.begin(), FullDeck.end());
     Hands hands;
     for (Hand& hand : hands)
         dealHand(deck, hand);
@@ -46,15 +56,18 @@ void Dealer::dealHand(std::vector<Card>& deck, Hand& hand)
     // its order.
     std::array<bool, DeckCards> picked{};
     std::uniform_int_distribution<int> draw(0, static_cast<int>(deck.size()) - 1);
-    for (Card& card : hand) {
+    for (Slot& slot : hand) {
         auto i = static_cast<std::size_t>(draw(random_));
         while (picked[i])
             i = static_cast<std::size_t>(draw(random_));
         picked[i] = true;
-        card = deck[i];
-        deck[i].face = nullptr;
+        slot = deck[i];
     }
-    std::erase_if(deck, [](const Card& c) { return !c.present(); });
+    std::vector<Card> rest;
+    for (std::size_t i = 0; i < deck.size(); ++i)
+        if (!picked[i])
+            rest.push_back(deck[i]);
+    deck = std::move(rest);
 }
 
 } // namespace game

@@ -3,9 +3,7 @@
 
 #include "game/player.h"
 
-#include <QString>
 #include <array>
-#include <functional>
 #include <random>
 #include <vector>
 
@@ -14,30 +12,8 @@ namespace game
 
 inline constexpr int DeckCards = 36;
 
-// The 36 cards in the order the deck is always built: face picture name, suit, rank.
-struct MasterDeckEntry {
-    const char* picture;
-    Suit suit;
-    Rank rank;
-};
-extern const std::array<MasterDeckEntry, DeckCards> MasterDeckOrder;
-
-// The master deck owns the 36 face pictures; every other card only points at them, so the
-// master deck never moves once built and is shared, unchanged, for the life of the program.
-class MasterDeck
-{
-public:
-    using PictureLoader = std::function<QImage(const QString& name)>;
-    explicit MasterDeck(const PictureLoader& load);
-    MasterDeck(const MasterDeck&) = delete;
-    MasterDeck& operator=(const MasterDeck&) = delete;
-
-    const std::array<Card, DeckCards>& cards() const { return cards_; }
-
-private:
-    std::array<QImage, DeckCards> faces_;
-    std::array<Card, DeckCards> cards_;
-};
+// The 36 cards in the order the deck is always built before a deal.
+extern const std::array<Card, DeckCards> FullDeck;
 
 // Deals a full deck into three hands of twelve. Each card of a hand is drawn uniformly from
 // the cards still in the deck, in the order they were drawn; the same seed deals the same
@@ -48,7 +24,7 @@ public:
     explicit Dealer(std::uint32_t seed);
 
     // The human's hand, then John's, then Harry's, dealt one after the other.
-    Hands deal(const MasterDeck& master);
+    Hands deal();
 
 private:
     void dealHand(std::vector<Card>& deck, Hand& hand);

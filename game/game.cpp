@@ -4,25 +4,21 @@
 #include "game/legality.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace game
 {
 
-Game::Game(std::shared_ptr<const MasterDeck> master, std::uint32_t seed)
-    : master_(std::move(master)), dealer_(seed)
-{
-}
+Game::Game(std::uint32_t seed) : dealer_(seed) {}
 
 void Game::newGame()
 {
-    newGame(dealer_.deal(*master_));
+    newGame(dealer_.deal());
 }
 
 void Game::newGame(const Hands& hands)
 {
-    // Emptiness is read from the table, so a game broken off must leave no card behind.
-    clearTable(table_);
+    // A game broken off must leave no card behind.
+    table_ = {};
     hands_ = hands;
     nextComputer_ = Player::John;
     computersMoving_ = true;
@@ -35,8 +31,10 @@ bool Game::isOver() const
 
 bool Game::acceptsDrop(int slot, int cell) const
 {
-    return !computersMoving_ && slot >= 1 && slot <= HandSlots &&
-           canLayAt(table_, hand(Player::Human)[slot], cell);
+    if (computersMoving_ || slot < 1 || slot > HandSlots)
+        return false;
+    const Slot& card = hand(Player::Human)[slot];
+    return card && canLayAt(table_, *card, cell);
 }
 
 bool Game::layHumanCard(int slot, int cell)
@@ -70,7 +68,8 @@ std::optional<LaidCard> Game::playComputerTick(const ComputerChoice& choose)
         computersMoving_ = false;
 
     const std::optional<Move> move = choose(hand(mover), table_);
-    if (!move || !canLayAt(table_, hand(mover)[move->slot], move->cell))
+    if (!move || !hand(mover)[move->slot] ||
+        !canLayAt(table_, *hand(mover)[move->slot], move->cell))
         return std::nullopt;
     layCard(mover, *move);
     return LaidCard{mover, move->slot, move->cell};
@@ -78,9 +77,9 @@ std::optional<LaidCard> Game::playComputerTick(const ComputerChoice& choose)
 
 void Game::layCard(Player player, const Move& move)
 {
-    Card& card = handOf(player)[move.slot];
+    Slot& card = handOf(player)[move.slot];
     table_[move.cell] = card;
-    card.face = nullptr;
+    card.reset();
     scoreFinish(player);
 }
 

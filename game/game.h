@@ -6,7 +6,6 @@
 #include "game/tally.h"
 
 #include <functional>
-#include <memory>
 #include <optional>
 
 namespace game
@@ -40,7 +39,7 @@ using ComputerChoice = std::function<std::optional<Move>(const Hand&, const Tabl
 class Game
 {
 public:
-    Game(std::shared_ptr<const MasterDeck> master, std::uint32_t seed);
+    explicit Game(std::uint32_t seed);
 
     // Empties the table, deals a fresh game from a full deck (the human's hand first, then
     // John's, then Harry's) and hands the first move to John by switching the computers'
@@ -82,7 +81,6 @@ private:
 
     Hand& handOf(Player player) { return hands_[indexOf(player)]; }
 
-    std::shared_ptr<const MasterDeck> master_;
     Dealer dealer_;
     Hands hands_{};
     Table table_{};

@@ -9,7 +9,7 @@ namespace
 
 bool holdsSuit(const Table& table, int cell, Suit suit)
 {
-    return !cellIsEmpty(table, cell) && table[cell].suit == suit;
+    return !cellIsEmpty(table, cell) && table[cell]->suit == suit;
 }
 
 } // namespace
@@ -18,18 +18,18 @@ bool cellIsEmpty(const Table& table, int cell)
 {
     if (cell < 1 || cell > TableCells)
         return false;
-    return !table[cell].present();
+    return !table[cell];
 }
 
-bool canLayAt(const Table& table, const Card& card, int cell)
+bool canLayAt(const Table& table, Card card, int cell)
 {
-    if (!card.present() || !cellIsEmpty(table, cell))
+    if (!cellIsEmpty(table, cell))
         return false;
-    if (card.suit == Diamonds && card.rank == Nine && cell == DiamondNineCell)
+    if (card == Card{Suit::Diamonds, Rank::Nine} && cell == DiamondNineCell)
         return true;
     if (rankOfColumn(columnOf(cell)) != card.rank)
         return false;
-    if (card.rank == Nine) {
+    if (card.rank == Rank::Nine) {
         // Nines go by the nines' column alone: 4 and 22 hang from 13, and 31 from 22.
         const int cellAbove = cellAt(1, NineColumn);
         const int cellBelow = cellAt(3, NineColumn);
@@ -41,27 +41,26 @@ bool canLayAt(const Table& table, const Card& card, int cell)
         return false;
     }
     // Below nine a card hangs left of its neighbour, above nine right of it.
-    const int neighbour = card.rank < Nine ? cell + 1 : cell - 1;
+    const int neighbour = card.rank < Rank::Nine ? cell + 1 : cell - 1;
     return holdsSuit(table, neighbour, card.suit);
 }
 
-bool isPlayable(const Table& table, const Card& card)
+bool isPlayable(const Table& table, Card card)
 {
-    if (!card.present())
-        return false;
-    if (card.rank == Nine && (card.suit == Diamonds || !cellIsEmpty(table, DiamondNineCell)))
+    if (card.rank == Rank::Nine &&
+        (card.suit == Suit::Diamonds || !cellIsEmpty(table, DiamondNineCell)))
         return true;
-    for (const Card& down : table)
-        if (down.present() && down.suit == card.suit &&
-            (down.rank == card.rank + 1 || down.rank + 1 == card.rank))
+    for (const Slot& down : table)
+        if (down && down->suit == card.suit &&
+            (rankAbove(down->rank) == card.rank || rankAbove(card.rank) == down->rank))
             return true;
     return false;
 }
 
 bool hasPlayableCard(const Hand& hand, const Table& table)
 {
-    for (const Card& card : hand)
-        if (card.present() && isPlayable(table, card))
+    for (const Slot& card : hand)
+        if (card && isPlayable(table, *card))
             return true;
     return false;
 }

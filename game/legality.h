@@ -14,10 +14,10 @@ namespace game
 bool cellIsEmpty(const Table& table, int cell);
 
 // True when `card` may be laid into that very cell.
-bool canLayAt(const Table& table, const Card& card, int cell);
+bool canLayAt(const Table& table, Card card, int cell);
 
 // True when the card has at least one cell to go to.
-bool isPlayable(const Table& table, const Card& card);
+bool isPlayable(const Table& table, Card card);
 
 // True when some card still in the hand is playable.
 bool hasPlayableCard(const Hand& hand, const Table& table);

@@ -31,10 +31,11 @@ constexpr int cellAt(int row, int column)
 }
 constexpr Rank rankOfColumn(int column)
 {
-    return static_cast<Rank>(Six + column - 1);
+    return static_cast<Rank>(numberOf(Rank::Six) + column - 1);
 }
-
-// Empties every slot for a fresh game: no face, rank 0 (the suit is left as it was).
-void clearTable(Table& table);
+constexpr int columnOf(Rank rank)
+{
+    return static_cast<int>(indexOf(rank)) + 1;
+}
 
 } // namespace game

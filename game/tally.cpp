@@ -16,12 +16,9 @@ void addCapped(std::int32_t& counter, std::int32_t amount)
     counter = counter > Largest - amount ? Largest : counter + amount;
 }
 
-struct Counters {
-    std::int32_t Tally::*points;
-    std::int32_t Tally::*firstPlaces;
-};
+} // namespace
 
-constexpr Counters countersOf(Player player)
+PlayerCounters countersOf(Player player)
 {
     switch (player) {
     case Player::John:
@@ -34,11 +31,9 @@ constexpr Counters countersOf(Player player)
     return {&Tally::humanPoints, &Tally::humanFirstPlaces};
 }
 
-} // namespace
-
 void creditFinish(Tally& tally, Player player, int othersHoldingCards)
 {
-    const Counters mine = countersOf(player);
+    const PlayerCounters mine = countersOf(player);
     if (othersHoldingCards == 2) {
         addCapped(tally.*mine.points, FirstPlacePoints);
         addCapped(tally.*mine.firstPlaces, 1);

@@ -25,6 +25,13 @@ struct Tally {
 inline constexpr std::int32_t FirstPlacePoints = 2;
 inline constexpr std::int32_t SecondPlacePoints = 1;
 
+// Where a player's points and first places are kept in the tally.
+struct PlayerCounters {
+    std::int32_t Tally::*points;
+    std::int32_t Tally::*firstPlaces;
+};
+PlayerCounters countersOf(Player player);
+
 // Credits a player who has just emptied the hand, by how many others still hold cards.
 void creditFinish(Tally& tally, Player player, int othersHoldingCards);
 

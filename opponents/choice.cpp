@@ -14,6 +14,7 @@ namespace opponents
 using game::Card;
 using game::Hand;
 using game::Move;
+using game::Rank;
 using game::Table;
 
 namespace
@@ -27,8 +28,7 @@ namespace
 struct HeldCard {
     int slot;
     int home; // NoCell while the suit has no row
-    game::Suit suit;
-    game::Rank rank;
+    Card card;
     bool fitsBelow;
     bool fitsAbove;
 };
@@ -44,20 +44,20 @@ std::size_t readHand(const Hand& hand, const Table& table,
 {
     const SuitRows rows(table);
     std::size_t count = 0;
+    // Whether the card one rank `step` away from `card` lies `step` cells away from `home`.
+    const auto besideIt = [&table](Card card, int home, int step) {
+        const std::optional<Rank> next = game::rankAbove(card.rank, step);
+        return next && table[home + step] == Card{card.suit, *next};
+    };
     for (int s = 1; s <= game::HandSlots; ++s) {
-        const Card& card = hand[s];
-        if (!card.present())
+        const std::optional<Card>& slot = hand[s];
+        if (!slot)
             continue;
-        const int home = rows.homeOf(card.suit, card.rank);
-        const bool free = home != NoCell && !table[home].present();
-        held[count++] = {s,
-                         home,
-                         card.suit,
-                         card.rank,
-                         free && card.rank < game::Ace &&
-                             table[home + 1].is(card.suit, game::Rank(card.rank + 1)),
-                         free && card.rank > game::Six &&
-                             table[home - 1].is(card.suit, game::Rank(card.rank - 1))};
+        const Card card = *slot;
+        const int home = rows.homeOf(card);
+        const bool free = home != NoCell && !table[home];
+        held[count++] = {s, home, card, free && besideIt(card, home, 1),
+                         free && besideIt(card, home, -1)};
     }
     return count;
 }
@@ -72,10 +72,13 @@ std::optional<Move> firstFit(std::span<const HeldCard> held, bool HeldCard::*fit
     return std::nullopt;
 }
 
-bool holdsCard(std::span<const HeldCard> held, game::Suit suit, int rank)
+// Whether the hand holds the card of the same suit one rank `step` away from `card`.
+bool holdsNext(std::span<const HeldCard> held, Card card, int step)
 {
-    return std::any_of(held.begin(), held.end(),
-                       [&](const HeldCard& h) { return h.suit == suit && h.rank == rank; });
+    const std::optional<Rank> next = game::rankAbove(card.rank, step);
+    return next && std::any_of(held.begin(), held.end(), [&](const HeldCard& h) {
+               return h.card == Card{card.suit, *next};
+           });
 }
 
 // Rules 7 and 8: the first nine of the hand goes `step` cells away from the first nine down
@@ -85,12 +88,12 @@ bool holdsCard(std::span<const HeldCard> held, game::Suit suit, int rank)
 std::optional<Move> nineNextToNine(std::span<const HeldCard> held, const Table& table, int step)
 {
     const auto nine = std::find_if(held.begin(), held.end(),
-                                   [](const HeldCard& h) { return h.rank == game::Nine; });
+                                   [](const HeldCard& h) { return h.card.rank == Rank::Nine; });
     if (nine == held.end())
         return std::nullopt;
     for (int row = 1; row <= game::TableRows; ++row) {
         const int cell = game::cellAt(row, game::NineColumn);
-        if (table[cell].present() && table[cell].rank == game::Nine)
+        if (table[cell] && table[cell]->rank == Rank::Nine)
             if (const int target = ifEmpty(table, cell + step); target != NoCell)
                 return Move{nine->slot, target};
     }
@@ -101,7 +104,7 @@ std::optional<Move> nineNextToNine(std::span<const HeldCard> held, const Table& 
 std::optional<Move> diamondNine(std::span<const HeldCard> held)
 {
     for (const HeldCard& h : held)
-        if (h.suit == game::Diamonds && h.rank == game::Nine)
+        if (h.card == Card{game::Suit::Diamonds, Rank::Nine})
             return Move{h.slot, game::DiamondNineCell};
     return std::nullopt;
 }
@@ -115,10 +118,10 @@ std::optional<Move> nineOfHeldAce(std::span<const HeldCard> held, const Table& t
                                         game::cellAt(3, game::NineColumn),
                                         game::cellAt(4, game::NineColumn)};
     for (const HeldCard& ace : held) {
-        if (ace.rank != game::Ace)
+        if (ace.card.rank != Rank::Ace)
             continue;
         for (const HeldCard& nine : held) {
-            if (nine.suit != ace.suit || nine.rank != game::Nine)
+            if (nine.card != Card{ace.card.suit, Rank::Nine})
                 continue;
             for (int cell : NineCells)
                 if (game::cellIsEmpty(table, cell))
@@ -139,12 +142,12 @@ std::optional<Move> chooseCard(const Hand& hand, const Table& table, Level level
     if (level == Level::High) {
         // Rule 2: a six, or a card the computer can follow down with its own next card.
         if (auto move = firstFit(held, &HeldCard::fitsBelow, [held](const HeldCard& h) {
-                return h.rank == game::Six || holdsCard(held, h.suit, h.rank - 1);
+                return h.card.rank == Rank::Six || holdsNext(held, h.card, -1);
             }))
             return move;
         // Rule 3: an ace, or a card the computer can follow up with its own next card.
         if (auto move = firstFit(held, &HeldCard::fitsAbove, [held](const HeldCard& h) {
-                return h.rank == game::Ace || holdsCard(held, h.suit, h.rank + 1);
+                return h.card.rank == Rank::Ace || holdsNext(held, h.card, 1);
             }))
             return move;
         if (auto move = nineOfHeldAce(held, table))

@@ -6,11 +6,9 @@ namespace opponents
 
 SuitRows::SuitRows(const game::Table& table)
 {
-    for (int row = 1; row <= game::TableRows; ++row) {
-        const game::Card& nine = table[game::cellAt(row, game::NineColumn)];
-        if (nine.present() && nine.suit >= FirstSuit && nine.suit <= LastSuit)
-            rows_[static_cast<std::size_t>(nine.suit - FirstSuit)] = row;
-    }
+    for (int row = 1; row <= game::TableRows; ++row)
+        if (const game::Slot& nine = table[game::cellAt(row, game::NineColumn)])
+            rows_[game::indexOf(nine->suit)] = row;
 }
 
 } // namespace opponents

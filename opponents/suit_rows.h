@@ -19,24 +19,17 @@ class SuitRows
 public:
     explicit SuitRows(const game::Table& table);
 
-    // The cell where the card of that suit and rank lies or will lie, or NoCell while its
-    // suit has no row yet, and for a suit or rank that no card has.
-    int homeOf(game::Suit suit, int rank) const
+    // The cell where the card lies or will lie, or NoCell while its suit has no row yet.
+    int homeOf(game::Card card) const
     {
-        if (suit < FirstSuit || suit > LastSuit || rank < game::Six || rank > game::Ace)
-            return NoCell;
-        const int row = rows_[static_cast<std::size_t>(suit - FirstSuit)];
-        return row == NoRow ? NoCell : game::cellAt(row, rank - game::Six + 1);
+        const int row = rows_[game::indexOf(card.suit)];
+        return row == NoRow ? NoCell : game::cellAt(row, game::columnOf(card.rank));
     }
 
 private:
-    // Rows are kept by suit letter, from the first of the four in the alphabet to the last.
-    static constexpr game::Suit FirstSuit = game::Diamonds;
-    static constexpr game::Suit LastSuit = game::Spades;
-    static_assert(FirstSuit < game::Hearts && game::Hearts < game::Clubs && game::Clubs < LastSuit);
     static constexpr int NoRow = 0;
 
-    std::array<int, LastSuit - FirstSuit + 1> rows_{};
+    std::array<int, game::SuitCount> rows_{};
 };
 
 } // namespace opponents

@@ -6,6 +6,7 @@
 // passes, and the window must show exactly that, each card in its cell and the back of its
 // slot gone, each laying sound starting before its card shows. Run it through
 // tests/xvfb_run.sh.
+#include "card_text.h"
 #include "window_fixture.h"
 
 #include <QProcess>
@@ -35,7 +36,8 @@ QStringList moveTo(QPoint at)
     return {"sleep", "0.03", "mousemove", QString::number(at.x()), QString::number(at.y())};
 }
 
-// The turns of the first game the simulator plays from the seed, each a list of words.
+// The deal and the turns of the first game the simulator plays from the seed, each a list of
+// words: "deal john 9b 10c ...", "turn john 3 14", "turn human pass".
 QList<QStringList> simulatedGame()
 {
     QProcess sim;
@@ -44,8 +46,8 @@ QList<QStringList> simulatedGame()
     sim.waitForFinished();
     QList<QStringList> lines;
     for (const QString& line : QString::fromUtf8(sim.readAllStandardOutput()).split(u'\n'))
-        if (line.startsWith(QStringLiteral("turn ")))
-            lines << line.split(u' ').sliced(1);
+        if (line.startsWith(QStringLiteral("turn ")) || line.startsWith(QStringLiteral("deal ")))
+            lines << line.split(u' ');
     return lines;
 }
 
@@ -58,20 +60,34 @@ public:
     TestE2e() : WindowFixture(Seed) {}
 
 private:
-    QList<QStringList> turns; // "john 3 14", "human pass"
-    qsizetype next = 0;       // the turn the window is to play next
+    QList<QStringList> turns;          // "john 3 14", "human pass"
+    qsizetype next = 0;                // the turn the window is to play next
+    QHash<QString, QStringList> dealt; // each player's hand as dealt, by the trace's word
     QStringList mistakes;
 
-    // Checks that the window shows a turn of the trace: a card in its cell, and a computer's
-    // back of that slot hidden.
+    static game::Player playerNamed(const QString& word)
+    {
+        return word == u"john"    ? game::Player::John
+               : word == u"harry" ? game::Player::Harry
+                                  : game::Player::Human;
+    }
+    // The card the trace's turn lays, by the deal.
+    game::Card cardOf(const QStringList& turn) const
+    {
+        return cardtext::cardNamed(dealt.value(turn[0]).value(turn[1].toInt() - 1));
+    }
+
+    // Checks that the window shows a turn of the trace: the dealt card in its cell, and the
+    // card or the back of that slot gone.
     void checkShown(const QStringList& turn)
     {
         if (turn.value(1, QStringLiteral("pass")) == u"pass")
             return;
-        const QString& player = turn[0];
-        if (!showsCard(turn[2].toInt()) ||
-            (player != u"human" &&
-             image(player == u"john" ? "John%1" : "Harry%1", turn[1].toInt())->isVisible()))
+        const game::Player player = playerNamed(turn[0]);
+        const int slot = turn[1].toInt();
+        const bool stillShows = player == game::Player::Human ? view().handCardShows(slot)
+                                                              : view().backShows(player, slot);
+        if (view().cardShownAt(turn[2].toInt()) != cardOf(turn) || stillShows)
             mistakes << turn.join(u' ');
     }
 
@@ -89,12 +105,11 @@ private:
     // presses, crosses the table in a few steps with the button held, rests and lets go.
     bool dragCard(int slot, int n)
     {
-        const QPoint from = image("Gamer%1", slot)->mapToGlobal(GrabPoint);
+        const QPoint from = view().mapToGlobal(view().grabPoint(slot));
         if (!xdotool(moveTo(from + QPoint(8, 0)) + moveTo(from)) ||
-            !QTest::qWaitFor([&] { return image("Gamer%1", slot)->hasHandCursor(); }, MoveTimeout))
+            !QTest::qWaitFor([&] { return view().marksPlayable(slot); }, MoveTimeout))
             return false;
-        const auto* target = image("Image%1", n);
-        const QPoint to = target->mapToGlobal(target->rect().center());
+        const QPoint to = view().mapToGlobal(view().cellRect(n).center());
         QStringList steps{"mousedown", "1"};
         constexpr int Steps = 8;
         for (int i = 1; i <= Steps; ++i)
@@ -105,10 +120,15 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        turns = simulatedGame();
-        QVERIFY(!turns.isEmpty());
+        for (const QStringList& line : simulatedGame()) {
+            if (line[0] == u"deal")
+                dealt.insert(line[1], line.sliced(2));
+            else
+                turns << line.sliced(1);
+        }
+        QVERIFY(!turns.isEmpty() && dealt.size() == game::PlayerCount);
         timer->setInterval(FastTicks);
-        action("AHigh")->setChecked(true); // the level the seed was chosen with
+        menu().highLevel->setChecked(true); // the level the seed was chosen with
         // Each laying sound starts before its card shows, when the cards laid before it do.
         sound.onPlay = [this] {
             if (cardsShown() != sound.plays - 1)
@@ -135,8 +155,7 @@ private Q_SLOTS:
             } else {
                 const int slot = turn[1].toInt();
                 QVERIFY(dragCard(slot, turn[2].toInt()));
-                QVERIFY(QTest::qWaitFor([&] { return !image("Gamer%1", slot)->isVisible(); },
-                                        MoveTimeout));
+                QVERIFY(QTest::qWaitFor([&] { return !view().handCardShows(slot); }, MoveTimeout));
             }
             checkShown(turn);
             // The computers take their moves before the human's next turn.
@@ -147,11 +166,17 @@ private Q_SLOTS:
         }
         QVERIFY(passes > 0 && game().isOver() && mistakes.isEmpty());
 
-        // And the X server shows it: every cell is painted with a face.
-        for (int n = 1; n <= game::TableCells; ++n)
-            QTRY_COMPARE(window.screen()->grabWindow(0).toImage().pixel(
-                             image("Image%1", n)->mapToGlobal(Probe)),
-                         White);
+        // And the X server shows it: every cell is painted with the face of the trace's card.
+        QHash<int, game::Card> laid;
+        for (const QStringList& turn : turns)
+            if (turn[1] != u"pass")
+                laid.insert(turn[2].toInt(), cardOf(turn));
+        for (int n = 1; n <= game::TableCells; ++n) {
+            const QRect cell(view().mapToGlobal(view().cellRect(n).topLeft()),
+                             view().cellRect(n).size());
+            const QImage face = assets::loadPicture(assets::faceName(laid.value(n)));
+            QTRY_VERIFY(drawnAt(window.screen()->grabWindow(0).toImage(), cell, face));
+        }
         QCOMPARE(sound.plays, game::TableCells); // every card was laid with the sound
         QCOMPARE(next, turns.size());            // and no tick came after the last
     }

@@ -12,18 +12,10 @@ class TestGame : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // Each card is shown by the picture named after it: "K_che" is the king of hearts. The same
-    // seed deals the same games: the human's hand first, then John's, then Harry's; every deal
-    // holds each of the 36 cards once.
+    // The same seed deals the same games: the human's hand first, then John's, then Harry's;
+    // every deal holds each of the 36 cards once.
     void dealsFollowTheSeed()
     {
-        const QHash<QChar, QString> suitWords{
-            {u'b', "bub"}, {u'c', "che"}, {u'k', "kre"}, {u'p', "pik"}};
-        const auto deck = blankDeck();
-        for (const Card& card : deck->cards())
-            QCOMPARE(card.face->text(QStringLiteral("name")),
-                     RankNames.value(card.rank - Six) + u'_' +
-                         suitWords.value(QChar::fromLatin1(card.suit)));
         constexpr std::uint32_t GoldenSeed = 1, Seeds = 50;
         const QStringList golden[] = {
             {"8p 10k 8c 6c Kc Qk 8b Ac Jc 6p Qp Ab", "Kk Jk 7b 10p 6k 9c Qc Jb 7p 9k 10c 10b",
@@ -36,7 +28,7 @@ private Q_SLOTS:
                 wholeDeck << rank + suit;
         wholeDeck.sort();
         for (std::uint32_t seed = 0; seed < Seeds; ++seed) {
-            Game game(deck, seed);
+            Game game(seed);
             for (const QStringList& expected : golden) {
                 game.newGame();
                 QStringList hands;

@@ -39,7 +39,7 @@ private Q_SLOTS:
         QVERIFY(run.desktop.boxes.isEmpty() && !run.desktop.quitAsked);
         QTEST(run.window.pos(), "place");
         // A fresh start plays with the sound on at the low level against the first backs.
-        QVERIFY(run.action("ASound")->isChecked() && run.action("ALow")->isChecked() &&
+        QVERIFY(run.menu().sound->isChecked() && run.menu().lowLevel->isChecked() &&
                 run.backsShow(1));
         QFile::remove(run.settingsPath);
         run.window.close();
@@ -57,7 +57,7 @@ private Q_SLOTS:
                                             "VictOfHy=1\n");
         WindowFixture run(Seed, kept);
         QVERIFY(run.desktop.boxes.isEmpty());
-        QVERIFY(!run.action("ASound")->isChecked() && run.action("AHigh")->isChecked() &&
+        QVERIFY(!run.menu().sound->isChecked() && run.menu().highLevel->isChecked() &&
                 run.backsShow(5));
         QVERIFY(run.window.windowState() & Qt::WindowMaximized);
         QCOMPARE(run.game().tally(), (game::Tally{10, 7, 3, 6, 3, 2, 1}));
@@ -67,7 +67,7 @@ private Q_SLOTS:
         // A minimised window leaves the stored state alone; a changed level is written.
         WindowFixture again(Seed, kept);
         again.window.setWindowState(Qt::WindowMinimized);
-        again.action("ALow")->trigger();
+        again.menu().lowLevel->trigger();
         again.window.close();
         QCOMPARE(again.settingsText(),
                  QString(kept).replace(QStringLiteral("Level=High"), QStringLiteral("Level=Low")));
@@ -107,11 +107,12 @@ private Q_SLOTS:
         run.writeSettings(QStringLiteral("[Статистика]\r\nGr=10\r\nMatches=6\r\n"));
         QTimer::singleShot(0, this, [] {
             QWidget* statistics = QApplication::activeModalWidget();
-            QTest::mouseClick(statistics->findChild<QPushButton*>(QStringLiteral("Button1")),
-                              Qt::LeftButton);
+            for (QPushButton* button : statistics->findChildren<QPushButton*>())
+                if (button->text() == QStringLiteral("Обнулить"))
+                    QTest::mouseClick(button, Qt::LeftButton);
             statistics->close();
         });
-        run.action("AResults")->trigger();
+        run.menu().statistics->trigger();
         run.window.close();
         QVERIFY(run.settingsText().contains(QStringLiteral("Gr=0\r\nMatches=0\r\n")));
     }

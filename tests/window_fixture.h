@@ -6,11 +6,12 @@
 #include "platform/desktop.h"
 #include "platform/sound.h"
 #include "store/settings_file.h"
-#include "window/image_control.h"
 #include "window/main_window.h"
+#include "window/table_view.h"
 
 #include <QAction>
 #include <QFile>
+#include <QLayout>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -63,29 +64,28 @@ struct WindowFixture {
     }
 
     const game::Game& game() const { return window.game(); }
-    QAction* action(const char* name) const
-    {
-        return window.findChild<QAction*>(QString::fromLatin1(name));
-    }
-    window::ImageControl* image(const char* name, int number) const
-    {
-        return window.findChild<window::ImageControl*>(QString::fromLatin1(name).arg(number));
-    }
+    const window::MenuItems& menu() const { return window.menuItems(); }
+    window::TableView& view() const { return window.tableView(); }
     // Whether the card may lie in cell n, worked out afresh from the table of the rules rather
     // than asked of the game: the nine of diamonds opens cell 13, the other nines hang from 13
     // in 4 and 22, and from 22 in 31; any other card goes into its rank's column (the six in
     // the first, nine to a row) beside the card of its suit one rank nearer to nine.
-    bool fits(const game::Card& card, int n) const
+    bool fits(const game::Slot& card, int n) const
     {
         static const QHash<int, int> ninesHangFrom{{4, 13}, {22, 13}, {31, 22}};
+        constexpr int Six = 6, Nine = 9;
         const game::Table& table = game().table();
-        if (!card.present() || table[n].present() || (n - 1) % 9 != card.rank - game::Six)
+        const int rank = card ? static_cast<int>(card->rank) : 0;
+        if (!card || table[n] || (n - 1) % 9 != rank - Six)
             return false;
-        if (card.rank == game::Nine)
-            return card.suit == game::Diamonds ? n == 13
-                                               : table[ninesHangFrom.value(n, n)].present();
-        const int nearer = card.rank < game::Nine ? 1 : -1;
-        return table[n + nearer].is(card.suit, game::Rank(card.rank + nearer));
+        if (rank == Nine)
+            return card->suit == game::Suit::Diamonds
+                       ? n == 13
+                       : table[ninesHangFrom.value(n, n)].has_value();
+        const int nearer = rank < Nine ? 1 : -1;
+        const game::Slot& neighbour = table[n + nearer];
+        return neighbour && neighbour->suit == card->suit &&
+               static_cast<int>(neighbour->rank) == rank + nearer;
     }
     // Every card of the human's hand that has a cell, with that cell, in slot order.
     std::vector<game::Move> legalDrops() const
@@ -98,7 +98,7 @@ struct WindowFixture {
                     drops.push_back({slot, n});
         return drops;
     }
-    bool showsCard(int n) const { return image("Image%1", n)->pixel(Probe) == White; }
+    bool showsCard(int n) const { return view().cardShownAt(n).has_value(); }
     int cardsShown() const
     {
         int shown = 0;
@@ -106,15 +106,32 @@ struct WindowFixture {
             shown += showsCard(n) ? 1 : 0;
         return shown;
     }
-    // Whether every back of both columns shows the given design.
+    // The table as the view paints it, laid out for the window's size.
+    QImage drawnTable() const
+    {
+        window.layout()->activate();
+        return view().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    // Whether the part of `picture` that the view leaves uncovered at `where` is drawn there.
+    static bool drawnAt(const QImage& table, QRect where, const QImage& picture)
+    {
+        return table.copy(where).convertToFormat(QImage::Format_RGB32) ==
+               picture.convertToFormat(QImage::Format_RGB32).copy(QRect({0, 0}, where.size()));
+    }
+    // Whether every back that shows, in both columns, is drawn in the given design: the top
+    // of each, which the next back never covers.
     bool backsShow(int design) const
     {
-        for (const auto& [name, side] : {std::pair{"John%1", "RubL%1"}, {"Harry%1", "RubR%1"}}) {
-            const QImage back = assets::loadPicture(QString::fromLatin1(side).arg(design))
-                                    .convertToFormat(QImage::Format_RGB32);
-            for (int k = 1; k <= game::HandSlots; ++k)
-                if (image(name, k)->picture() != back)
+        const QImage table = drawnTable();
+        for (const auto& [player, side] :
+             {std::pair{game::Player::John, "RubL%1"}, {game::Player::Harry, "RubR%1"}}) {
+            const QImage back = assets::loadPicture(QString::fromLatin1(side).arg(design));
+            for (int k = 1; k <= game::HandSlots; ++k) {
+                const QRect top(view().backRect(player, k).topLeft(),
+                                QSize(assets::BackWidth, UncoveredBack));
+                if (view().backShows(player, k) && !drawnAt(table, top, back))
                     return false;
+            }
         }
         return true;
     }
@@ -126,10 +143,10 @@ struct WindowFixture {
                                               : QString();
     }
 
-    // Near a hand card's left edge: the one strip of it that the next card never covers.
-    static constexpr QPoint GrabPoint{12, 48};
-    static constexpr QPoint Probe{4, 1}; // white on a card, green on an empty place
-    static constexpr QRgb White = 0xFFFFFFFF;
+    // How much of a back, from its top, and of a hand card, from its left, the next one leaves
+    // uncovered.
+    static constexpr int UncoveredBack = 40;
+    static constexpr int UncoveredHandCard = 47;
 
     QTemporaryDir home;
     const QString settingsPath;
@@ -137,7 +154,7 @@ struct WindowFixture {
     CountingSound sound;
     store::SettingsFile settingsFile{{.preferred = home.path(), .fallback = home.path()}};
     window::MainWindow window;
-    QTimer* const timer = window.findChild<QTimer*>(QStringLiteral("Timer1"));
+    QTimer* const timer = &window.moveTimer();
 
     // Writes the settings file as the player or another game would; returns its path.
     QString writeSettings(const QString& text) const

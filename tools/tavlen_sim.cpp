@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tavlen-sim: plays whole games with no window and reports how each seat did. Reads the
 // command line, the deals when asked, then plays and times the games.
-#include "tools/sim/deal_reader.h"
 #include "tools/sim/options.h"
-#include "tools/sim/report.h"
+#include "tools/sim/results.h"
 #include "tools/sim/simulator.h"
+#include "tools/sim/trace.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QImage>
 
 namespace
 {
@@ -17,8 +16,7 @@ namespace
 constexpr double NanosecondsPerSecond = 1e9;
 
 // Reads the deals file, or the standard input; on a fault prints it and returns nothing.
-std::optional<std::vector<game::Hands>> readDeals(const QString& path,
-                                                  const game::MasterDeck& master)
+std::optional<std::vector<game::Hands>> readDeals(const QString& path)
 {
     QFile file(path);
     const bool opened = path == sim::StandardInput
@@ -30,7 +28,7 @@ std::optional<std::vector<game::Hands>> readDeals(const QString& path,
         return std::nullopt;
     }
     QTextStream in(&file);
-    sim::DealReader reader(master);
+    sim::DealReader reader;
     auto deals = reader.read(in);
     if (!deals)
         err << "tavlen-sim: " << path << ", " << reader.error() << '\n';
@@ -48,16 +46,13 @@ int main(int argc, char** argv)
         QTextStream(stderr) << "tavlen-sim: " << error << '\n';
         return 1;
     }
-    // Nothing here is drawn, so every card may share one empty picture.
-    const auto master =
-        std::make_shared<const game::MasterDeck>([](const QString&) { return QImage(); });
     std::optional<std::vector<game::Hands>> deals;
-    if (!options->dealsFile.isEmpty() && !(deals = readDeals(options->dealsFile, *master)))
+    if (!options->dealsFile.isEmpty() && !(deals = readDeals(options->dealsFile)))
         return 1;
 
     QTextStream out(stdout);
     sim::TraceWriter trace(out);
-    sim::Simulator simulator(master, options->seed, options->level, options->human,
+    sim::Simulator simulator(options->seed, options->level, options->human,
                              options->trace ? &trace : nullptr);
     QElapsedTimer clock;
     clock.start();

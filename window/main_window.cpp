@@ -4,12 +4,7 @@
 #include "assets/pictures.h"
 #include "platform/desktop.h"
 #include "platform/sound.h"
-#include "window/image_control.h"
-#include "window/layout.h"
-
-#include <QApplication>
-#include <QFrame>
-#include <QMenuBar>
+#include "window/table_view.h"
 
 namespace window
 {
@@ -18,149 +13,71 @@ namespace
 {
 
 constexpr int MoveInterval = 450; // ms between two computer moves
-const QColor TableGreen(0, 128, 0);
-constexpr int FeltBevelWidth = 2;
-const QString DefaultLeftBack = QStringLiteral("RubL1");
-const QString DefaultRightBack = QStringLiteral("RubR1");
-
-QWidget* greenPanel(const QString& name, const QRect& rect, QWidget* parent)
-{
-    auto* panel = new QWidget(parent);
-    panel->setObjectName(name);
-    panel->setGeometry(rect);
-    panel->setAutoFillBackground(true);
-    return panel;
-}
-
-// Pictures are kept in the screen's own format, so that laying them on a control is a
-// plain copy.
-QImage loadScreenPicture(const QString& name)
-{
-    return assets::loadPicture(name).convertToFormat(QImage::Format_RGB32);
-}
-
-QImage loadBack(const QString& name, const QString& fallback)
-{
-    QImage back = loadScreenPicture(name);
-    return back.isNull() ? loadScreenPicture(fallback) : back;
-}
 
 } // namespace
 
 MainWindow::MainWindow(platform::Desktop& desktop, platform::Sound& sound,
                        store::SettingsFile& settingsFile, std::uint32_t seed)
-    : desktop_(desktop), sound_(sound), settingsFile_(settingsFile),
-      // Faces stay as stored: only a dozen are shown at the deal, so each is made ready for
-      // the screen when it is first drawn rather than all 36 before the window appears.
-      masterDeck_(std::make_shared<const game::MasterDeck>(assets::loadPicture)),
-      game_(masterDeck_, seed)
+    : desktop_(desktop), sound_(sound), settingsFile_(settingsFile), game_(seed)
 {
     setObjectName(QStringLiteral("FrmA"));
     setWindowTitle(QStringLiteral("Тавлен++"));
     setWindowIcon(QIcon(QPixmap::fromImage(assets::loadPicture(QStringLiteral("MAINICON")))));
     buildMenu();
-    buildTable();
+    tableView_ = new TableView(game_, pictures_, this);
+    setCentralWidget(tableView_);
+    connect(tableView_, &TableView::cardDropped, this, &MainWindow::layHumanCard);
+    connect(tableView_, &TableView::passRequested, this, &MainWindow::passIfNothingFits);
+    // The designed client area, below the menu bar; the window never gets smaller.
+    resize(minimumSizeHint());
 
-    // A child of the window, so it is found by its name like the other controls.
-    moveTimer_.setParent(this);
-    moveTimer_.setObjectName(QStringLiteral("Timer1"));
     moveTimer_.setInterval(MoveInterval);
     connect(&moveTimer_, &QTimer::timeout, this, &MainWindow::playComputerTick);
-    qApp->installEventFilter(this);
 
     const QSize screen = desktop_.screenSize();
     checkScreen(screen);
     placeOnScreen(screen);
     loadSettings();
-    loadBacks();
-    emptyCellPicture_ = loadScreenPicture(QStringLiteral("None"));
-    dealNewGame();
+    newGame();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildTable()
+void MainWindow::newGame()
 {
-    using namespace layout;
-    felt_ = new QFrame(this);
-    felt_->setObjectName(QStringLiteral("Panel1"));
-    felt_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    felt_->setLineWidth(FeltBevelWidth);
-    felt_->setMinimumSize(DesignedClientWidth, DesignedClientHeight);
-    QPalette green = felt_->palette();
-    green.setColor(QPalette::Window, TableGreen);
-    felt_->setPalette(green);
-    felt_->setAutoFillBackground(true);
-    setCentralWidget(felt_);
-
-    cellGrid_ = greenPanel(QStringLiteral("Panel2"), CellGridRect, felt_);
-    handRow_ = greenPanel(QStringLiteral("Panel3"), HandRowRect, felt_);
-    johnColumn_ = greenPanel(QStringLiteral("Panel4"), JohnColumnRect, felt_);
-    harryColumn_ = greenPanel(QStringLiteral("Panel5"), HarryColumnRect, felt_);
-
-    const QSize faceSize(assets::FaceWidth, assets::FaceHeight);
-    const QSize backSize(assets::BackWidth, assets::BackHeight);
-    const auto accepts = [this](const ImageControl& target, const QObject* source,
-                                const QMimeData& data) {
-        return acceptsDrop(target, source, data);
-    };
-    const auto take = [this](const ImageControl& target, const QObject* source,
-                             const QMimeData& data) {
-        return layDroppedCard(target, source, data);
-    };
-    for (int n = 1; n <= game::TableCells; ++n) {
-        auto* place = new ImageControl(QStringLiteral("Image%1").arg(n), n, faceSize, cellGrid_);
-        place->move(cellPosition(n));
-        place->acceptDrops(accepts, take);
-        cells_[static_cast<std::size_t>(n - 1)] = place;
-    }
-    // Made in slot order, so the higher number lies on top where the cards overlap.
-    for (int k = 1; k <= game::HandSlots; ++k) {
-        const auto i = static_cast<std::size_t>(k - 1);
-        auto* card = new ImageControl(QStringLiteral("Gamer%1").arg(k), k, faceSize, handRow_);
-        card->move(handPosition(k));
-        connect(card, &ImageControl::pointerMoved, this, [this, card] { updateHandCursor(card); });
-        connect(card, &ImageControl::pressed, this, [this, card] { startDragIfPlayable(card); });
-        handCards_[i] = card;
-        johnBacks_[i] = new ImageControl(QStringLiteral("John%1").arg(k), k, backSize, johnColumn_);
-        johnBacks_[i]->move(backPosition(k));
-        harryBacks_[i] =
-            new ImageControl(QStringLiteral("Harry%1").arg(k), k, backSize, harryColumn_);
-        harryBacks_[i]->move(backPosition(k));
-    }
-    // The designed client area, below the menu bar; the window never gets smaller.
-    resize(minimumSizeHint());
-}
-
-void MainWindow::dealNewGame()
-{
-    for (ImageControl* place : cells_)
-        place->setPicture(emptyCellPicture_);
     game_.newGame();
-    const game::Hand& hand = game_.hand(game::Player::Human);
-    for (int k = 1; k <= game::HandSlots; ++k)
-        handCard(k)->drawPicture(*hand[k].face);
-    drawBacks();
+    tableView_->refresh();
     syncTimer();
 }
 
-void MainWindow::loadBacks()
+void MainWindow::playComputerTick()
 {
-    leftBack_ = loadBack(leftBackName_, DefaultLeftBack);
-    rightBack_ = loadBack(rightBackName_, DefaultRightBack);
+    if (opponents::playTick(game_, level())) {
+        playLayingSound();
+        tableView_->refresh();
+    }
+    syncTimer();
 }
 
-void MainWindow::drawBacks()
+void MainWindow::layHumanCard(int slot, int cell)
 {
-    for (ImageControl* back : johnBacks_)
-        back->drawPicture(leftBack_);
-    for (ImageControl* back : harryBacks_)
-        back->drawPicture(rightBack_);
+    // Only a card taken is shown, its sound first.
+    if (!game_.layHumanCard(slot, cell))
+        return;
+    playLayingSound();
+    tableView_->refresh();
+    syncTimer();
+}
+
+void MainWindow::passIfNothingFits()
+{
+    if (game_.pass())
+        syncTimer();
 }
 
 opponents::Level MainWindow::level() const
 {
-    return highLevelAction_->isChecked() ? opponents::Level::High : opponents::Level::Low;
+    return settings_.highLevel ? opponents::Level::High : opponents::Level::Low;
 }
 
 void MainWindow::syncTimer()
@@ -173,20 +90,8 @@ void MainWindow::syncTimer()
 
 void MainWindow::playLayingSound()
 {
-    if (soundAction_->isChecked())
+    if (settings_.sound)
         sound_.play();
-}
-
-void MainWindow::layOutPanels()
-{
-    const layout::PanelPlacement p = layout::placePanels(felt_->size());
-    johnColumn_->setVisible(p.columnsVisible);
-    harryColumn_->setVisible(p.columnsVisible);
-    handRow_->setVisible(p.handVisible);
-    cellGrid_->move(p.cellGrid);
-    handRow_->move(p.handRow);
-    harryColumn_->move(p.harryColumn);
-    johnColumn_->move(p.johnColumn);
 }
 
 } // namespace window

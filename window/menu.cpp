@@ -5,8 +5,8 @@
 #include "platform/files.h"
 #include "store/settings_file.h"
 #include "window/help_viewer.h"
-#include "window/image_control.h"
 #include "window/main_window.h"
+#include "window/table_view.h"
 
 #include <QActionGroup>
 #include <QDialog>
@@ -47,53 +47,52 @@ void MainWindow::buildMenu()
 
     QMenu* gameMenu = submenu(bar, "AGame", QStringLiteral("&Игра"));
     bar->addMenu(gameMenu);
-    QAction* newGameAction = item(gameMenu, "ANew", QStringLiteral("&Сначала"));
+    menu_.newGame = item(gameMenu, "ANew", QStringLiteral("&Сначала"));
     separator(gameMenu, "N1");
-    QAction* statisticsAction = item(gameMenu, "AResults", QStringLiteral("&Статистика..."));
+    menu_.statistics = item(gameMenu, "AResults", QStringLiteral("&Статистика..."));
     separator(gameMenu, "N2");
     QMenu* levelMenu = submenu(gameMenu, "ALevel", QStringLiteral("&Уровень сложности"));
     gameMenu->addMenu(levelMenu);
-    lowLevelAction_ = item(levelMenu, "ALow", QStringLiteral("&Низкий"));
-    highLevelAction_ = item(levelMenu, "AHigh", QStringLiteral("&Высокий"));
+    menu_.lowLevel = item(levelMenu, "ALow", QStringLiteral("&Низкий"));
+    menu_.highLevel = item(levelMenu, "AHigh", QStringLiteral("&Высокий"));
     separator(gameMenu, "N3");
-    soundAction_ = item(gameMenu, "ASound", QStringLiteral("&Звук"));
-    QAction* backAction = item(gameMenu, "ARub", QStringLiteral("&Рубашка..."));
+    menu_.sound = item(gameMenu, "ASound", QStringLiteral("&Звук"));
+    menu_.backs = item(gameMenu, "ARub", QStringLiteral("&Рубашка..."));
     separator(gameMenu, "N4");
-    QAction* exitAction = item(gameMenu, "AExit", QStringLiteral("&Выход"));
+    menu_.exit = item(gameMenu, "AExit", QStringLiteral("&Выход"));
 
     QMenu* helpMenu = submenu(bar, "ASpravka", QStringLiteral("&Справка"));
     bar->addMenu(helpMenu);
-    QAction* helpAction = item(helpMenu, "AHelp", QStringLiteral("&Вызов справки"));
+    menu_.help = item(helpMenu, "AHelp", QStringLiteral("&Вызов справки"));
     separator(helpMenu, "N5");
-    QAction* aboutAction = item(helpMenu, "AAbout", QStringLiteral("&О программе..."));
+    menu_.about = item(helpMenu, "AAbout", QStringLiteral("&О программе..."));
 
-    // The check marks are the settings themselves: nothing else keeps the level or the sound.
-    // A click flips the sound's mark and the radio group keeps exactly one level checked, so
-    // these three items need no handler of their own.
+    // The radio group keeps exactly one level checked; the checks follow the settings, and
+    // whatever changes a check changes the setting.
     auto* levels = new QActionGroup(this);
     levels->setExclusive(true);
-    for (QAction* radio : {lowLevelAction_, highLevelAction_}) {
+    for (QAction* radio : {menu_.lowLevel, menu_.highLevel}) {
         radio->setCheckable(true);
         levels->addAction(radio);
     }
-    lowLevelAction_->setChecked(true);
-    soundAction_->setCheckable(true);
-    soundAction_->setChecked(true);
+    menu_.sound->setCheckable(true);
+    showSettingsInMenu();
+    connect(menu_.highLevel, &QAction::toggled, this,
+            [this](bool high) { settings_.highLevel = high; });
+    connect(menu_.sound, &QAction::toggled, this, [this](bool on) { settings_.sound = on; });
 
-    connect(newGameAction, &QAction::triggered, this, &MainWindow::newGame);
-    connect(statisticsAction, &QAction::triggered, this, &MainWindow::showStatistics);
-    connect(backAction, &QAction::triggered, this, &MainWindow::chooseBack);
-    connect(exitAction, &QAction::triggered, this, &MainWindow::close);
-    connect(helpAction, &QAction::triggered, this, &MainWindow::showHelp);
-    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(menu_.newGame, &QAction::triggered, this, &MainWindow::newGame);
+    connect(menu_.statistics, &QAction::triggered, this, &MainWindow::showStatistics);
+    connect(menu_.backs, &QAction::triggered, this, &MainWindow::chooseBack);
+    connect(menu_.exit, &QAction::triggered, this, &MainWindow::close);
+    connect(menu_.help, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(menu_.about, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
-void MainWindow::newGame()
+void MainWindow::showSettingsInMenu()
 {
-    for (const auto* cards : {&handCards_, &johnBacks_, &harryBacks_})
-        for (ImageControl* card : *cards)
-            card->show();
-    dealNewGame(); // which empties the table list along with the cells
+    menu_.sound->setChecked(settings_.sound);
+    (settings_.highLevel ? menu_.highLevel : menu_.lowLevel)->setChecked(true);
 }
 
 void MainWindow::showStatistics()
@@ -120,10 +119,10 @@ void MainWindow::chooseBack()
 
 void MainWindow::setBackDesign(int design)
 {
-    leftBackName_ = QStringLiteral("RubL%1").arg(design);
-    rightBackName_ = QStringLiteral("RubR%1").arg(design);
-    loadBacks();
-    drawBacks();
+    settings_.leftBack = QStringLiteral("RubL%1").arg(design);
+    settings_.rightBack = QStringLiteral("RubR%1").arg(design);
+    pictures_.setBacks(settings_.leftBack, settings_.rightBack);
+    tableView_->update();
 }
 
 void MainWindow::showAbout()

@@ -46,40 +46,14 @@ void MainWindow::placeOnScreen(QSize screen)
 
 void MainWindow::loadSettings()
 {
-    store::Settings settings;
-    const store::SettingsFile::LoadResult result = settingsFile_.load(settings);
-    applySettings(settings);
+    const store::SettingsFile::LoadResult result = settingsFile_.load(settings_);
+    showSettingsInMenu();
+    pictures_.setBacks(settings_.leftBack, settings_.rightBack);
+    game_.setTally(settings_.tally);
+    if (settings_.windowState == store::WindowState::Maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
     if (result != store::SettingsFile::LoadResult::Loaded)
         desktop_.showError(ErrorCaption, settingsFile_.errorMessage());
-}
-
-void MainWindow::applySettings(const store::Settings& settings)
-{
-    soundAction_->setChecked(settings.sound);
-    (settings.highLevel ? highLevelAction_ : lowLevelAction_)->setChecked(true);
-    leftBackName_ = settings.leftBack;
-    rightBackName_ = settings.rightBack;
-    game_.setTally(settings.tally);
-    if (settings.windowState == store::WindowState::Maximized)
-        setWindowState(windowState() | Qt::WindowMaximized);
-}
-
-store::Settings MainWindow::currentSettings() const
-{
-    store::Settings settings;
-    settings.sound = soundAction_->isChecked();
-    settings.leftBack = leftBackName_;
-    settings.rightBack = rightBackName_;
-    settings.tally = game_.tally();
-    // A minimised window leaves the file's state as it was.
-    if (isMinimized())
-        settings.windowState.reset();
-    else if (isMaximized())
-        settings.windowState = store::WindowState::Maximized;
-    else
-        settings.windowState = store::WindowState::Normal;
-    settings.highLevel = highLevelAction_->isChecked();
-    return settings;
 }
 
 void MainWindow::saveSettings(FailureReport report)
@@ -89,7 +63,15 @@ void MainWindow::saveSettings(FailureReport report)
         return;
     // Nothing to write (the file could not be read, and the player has heard of it) is no
     // failure.
-    if (settingsFile_.save(currentSettings()) != store::SettingsFile::SaveResult::Failed)
+    settings_.tally = game_.tally();
+    // A minimised window leaves the file's state as it was.
+    if (isMinimized())
+        settings_.windowState.reset();
+    else if (isMaximized())
+        settings_.windowState = store::WindowState::Maximized;
+    else
+        settings_.windowState = store::WindowState::Normal;
+    if (settingsFile_.save(settings_) != store::SettingsFile::SaveResult::Failed)
         return;
     if (report == FailureReport::Log)
         desktop_.writeToLog(settingsFile_.errorMessage());

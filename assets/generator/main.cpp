@@ -18,12 +18,6 @@
 namespace
 {
 
-const char* const RankTexts[] = {"6", "7", "8", "9", "10", "J", "Q", "K", "A"};
-struct SuitName {
-    char letter;
-    const char* word;
-};
-const SuitName Suits[] = {{'b', "BUB"}, {'c', "CHE"}, {'k', "KRE"}, {'p', "PIK"}};
 const QString DoubleFolder = QStringLiteral("2x");
 
 bool complain(const QString& what)
@@ -43,11 +37,11 @@ bool savePictures(const QDir& dir, int scale)
     if (!dir.mkpath(QStringLiteral(".")))
         return complain(dir.path());
     bool ok = true;
-    for (const SuitName& suit : Suits)
-        for (int rank = 6; rank <= 14; ++rank)
-            ok &= save(artwork::drawFace({rank, suit.letter}, scale), dir,
-                       QString::fromLatin1(RankTexts[rank - 6]) + u'_' +
-                           QString::fromLatin1(suit.word));
+    for (const game::Suit suit : game::Suits)
+        for (int rank = game::numberOf(game::Rank::Six); rank <= game::numberOf(game::Rank::Ace);
+             ++rank)
+            ok &= save(artwork::drawFace({rank, game::letterOf(suit)}, scale), dir,
+                       assets::faceName({suit, static_cast<game::Rank>(rank)}));
     ok &= save(artwork::drawNone(scale), dir, QStringLiteral("NONE"));
     ok &= save(artwork::drawIcon(scale), dir, QStringLiteral("MAINICON"));
     for (int design = 1; design <= assets::BackDesigns; ++design) {

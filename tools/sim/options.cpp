@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/sim/options.h"
 
-#include "tools/sim/trace_format.h"
+#include "tools/sim/trace.h"
 
 #include <QCommandLineParser>
 #include <array>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "opponents/choice.h"
-#include "tools/sim/human_policy.h"
+#include "tools/sim/simulator.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/sim/results.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -13,22 +14,19 @@ namespace
 // The normal distribution's two-sided 95 % quantile.
 constexpr double Z95 = 1.959964;
 
-struct Counters {
-    std::int32_t points;
-    std::int32_t firstPlaces;
-};
+constexpr int NameWidth = 18;
+constexpr int CountWidth = 13;
+constexpr int Decimals = 4;
 
-Counters countersOf(const game::Tally& tally, game::Player player)
+// Each seat with the name the game shows for it.
+constexpr std::array<QStringView, game::PlayerCount> SeatNames = {u"human (Вы)", u"John (Сеня)",
+                                                                  u"Harry (Лёлик)"};
+
+// A single game gives no interval.
+QString halfWidthText(double halfWidth)
 {
-    switch (player) {
-    case game::Player::John:
-        return {tally.johnPoints, tally.johnFirstPlaces};
-    case game::Player::Harry:
-        return {tally.harryPoints, tally.harryFirstPlaces};
-    case game::Player::Human:
-        break;
-    }
-    return {tally.humanPoints, tally.humanFirstPlaces};
+    return std::isnan(halfWidth) ? QStringLiteral("n/a")
+                                 : QString::number(halfWidth, 'f', Decimals);
 }
 
 } // namespace
@@ -38,12 +36,11 @@ void Results::addGame(const game::Tally& before, const game::Tally& after)
     ++games_;
     for (game::Player player : game::Players) {
         PlayerSums& sums = sums_[game::indexOf(player)];
-        const Counters start = countersOf(before, player);
-        const Counters finish = countersOf(after, player);
-        const std::int64_t points = finish.points - start.points;
+        const game::PlayerCounters counters = game::countersOf(player);
+        const std::int64_t points = after.*counters.points - before.*counters.points;
         sums.points += points;
         sums.squaredPoints += points * points;
-        sums.firstPlaces += finish.firstPlaces - start.firstPlaces;
+        sums.firstPlaces += after.*counters.firstPlaces - before.*counters.firstPlaces;
     }
 }
 
@@ -66,6 +63,24 @@ double Results::confidenceHalfWidth(game::Player player) const
     const double variance =
         (static_cast<double>(sumsOf(player).squaredPoints) - n * mean * mean) / (n - 1);
     return Z95 * std::sqrt(variance / n);
+}
+
+void writeReport(QTextStream& out, const QString& heading, const Results& results,
+                 double gamesPerSecond)
+{
+    out << heading << '\n'
+        << QStringLiteral("games").leftJustified(NameWidth) << results.games() << '\n'
+        << QString().leftJustified(NameWidth)
+        << QStringLiteral("first places").rightJustified(CountWidth)
+        << QStringLiteral("   points per game (95 % CI)\n");
+    for (game::Player player : game::Players) {
+        out << SeatNames[game::indexOf(player)].toString().leftJustified(NameWidth)
+            << QString::number(results.firstPlaces(player)).rightJustified(CountWidth) << "   "
+            << QString::number(results.pointsPerGame(player), 'f', Decimals) << " ± "
+            << halfWidthText(results.confidenceHalfWidth(player)) << '\n';
+    }
+    out << QStringLiteral("games per second").leftJustified(NameWidth)
+        << QString::number(gamesPerSecond, 'f', 0) << '\n';
 }
 
 } // namespace sim

@@ -3,6 +3,8 @@
 
 #include "game/tally.h"
 
+#include <QString>
+#include <QTextStream>
 #include <array>
 #include <cstdint>
 
@@ -36,5 +38,10 @@ private:
     std::array<PlayerSums, game::PlayerCount> sums_{};
     std::int64_t games_ = 0;
 };
+
+// Prints the results as a small table, a line each for the human, John and Harry, under a
+// heading that says what was played, and the speed at which it was played.
+void writeReport(QTextStream& out, const QString& heading, const Results& results,
+                 double gamesPerSecond);
 
 } // namespace sim
