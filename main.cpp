@@ -2,13 +2,10 @@
 // Wires the game together: the desktop, the laying sound, the settings file and the main
 // window, which makes its dialogs when they are first asked for. The command line is answered
 // on the terminal before any window is opened.
-#include "platform/command_line.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
-#include "platform/first_exposure.h"
-#include "platform/interface_font.h"
-#include "platform/random_seed.h"
 #include "platform/sound.h"
+#include "platform/start_up.h"
 #include "platform/termination_signals.h"
 #include "store/settings_file.h"
 #include "window/main_window.h"

@@ -6,18 +6,20 @@
 namespace assets
 {
 
-QString picturePath(const QString& name)
+namespace
+{
+
+QString pathIn(const QString& folder, const QString& name)
 {
     // The pictures are stored under upper-case names, so any spelling of a name finds them.
     // A name with a path in it cannot reach outside the picture folder.
     if (name.isEmpty() || name.contains(u'/'))
         return {};
-    return QStringLiteral(":/pictures/") + name.toUpper() + QStringLiteral(".bmp");
+    return folder + name.toUpper() + QStringLiteral(".bmp");
 }
 
-QImage loadPicture(const QString& name)
+QImage readPicture(const QString& path)
 {
-    const QString path = picturePath(name);
     if (path.isEmpty())
         return {};
     // Every picture is a BMP. Said so, with guessing off, the reader goes straight to Qt's own
@@ -26,6 +28,26 @@ QImage loadPicture(const QString& name)
     QImageReader reader(path, "bmp");
     reader.setAutoDetectImageFormat(false);
     return reader.read();
+}
+
+} // namespace
+
+QString picturePath(const QString& name)
+{
+    return pathIn(QStringLiteral(":/pictures/"), name);
+}
+
+QImage loadPicture(const QString& name)
+{
+    return readPicture(picturePath(name));
+}
+
+QImage loadDoublePicture(const QString& name)
+{
+    constexpr qreal Double = 2;
+    QImage picture = readPicture(pathIn(QStringLiteral(":/pictures/2x/"), name));
+    picture.setDevicePixelRatio(Double);
+    return picture;
 }
 
 } // namespace assets

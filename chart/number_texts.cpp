@@ -11,6 +11,7 @@ namespace
 
 constexpr int ValueDecimals = 3;
 constexpr int PercentDecimals = 2;
+constexpr double WholePercent = 100;
 
 // At most `decimals` decimals, trailing zeros and a bare decimal comma dropped.
 QString decimalText(double value, int decimals)
@@ -34,6 +35,24 @@ QString valueText(double value)
 QString percentText(double percent)
 {
     return decimalText(percent, PercentDecimals) + QStringLiteral(" %");
+}
+
+QString legendText(const PiePoint& point)
+{
+    QString label = point.label;
+    label.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    label.replace(u'\n', u' ');
+    label.replace(u'\r', u' ');
+    return valueText(point.value) + u' ' + label;
+}
+
+QStringList markTexts(const QList<PiePoint>& points)
+{
+    const double total = valueTotal(points);
+    QStringList texts;
+    for (const PiePoint& point : points)
+        texts.append(percentText(total == 0 ? WholePercent : point.value * WholePercent / total));
+    return texts;
 }
 
 } // namespace chart

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
+#include "chart/pie_layout.h"
 
-// The numbers the chart writes, in Russian: a decimal comma and thousands grouped with a
-// blank.
+#include <QString>
+#include <QStringList>
+
+// The texts the chart writes, in Russian: a decimal comma and thousands grouped with a blank.
 namespace chart
 {
 
@@ -14,5 +16,12 @@ QString valueText(double value);
 
 // A share in percent with up to two decimals: "33,33 %", "100 %", "0 %".
 QString percentText(double percent);
+
+// The legend's line for a point: its value, a blank and its label, all on one line.
+QString legendText(const PiePoint& point);
+
+// Each point's share of the total in percent, as its mark says it; all 100 % when the total
+// is 0. The points' values are not negative.
+QStringList markTexts(const QList<PiePoint>& points);
 
 } // namespace chart

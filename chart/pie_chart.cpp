@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/pie_chart.h"
 
-#include "chart/chart_colors.h"
-
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "chart/pie_layout.h"
-#include "chart/pie_point.h"
 
 #include <QList>
 #include <QWidget>

@@ -28,6 +28,7 @@ AboutBox::AboutBox(QWidget* owner)
     icon->setObjectName(QStringLiteral("Image1"));
     icon->setGeometry(IconGeometry);
     icon->setPixmap(QPixmap::fromImage(assets::loadPicture(QStringLiteral("MAINICON"))));
+    icon->setAccessibleName(QStringLiteral("Значок игры"));
 
     auto* name =
         new QLabel(QStringLiteral("Тавлен++ " TAVLEN_VERSION " — карточная игра для Linux"), this);
@@ -44,6 +45,9 @@ AboutBox::AboutBox(QWidget* owner)
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setGeometry(OkGeometry);
     ok->setFocus();
+    ok->setAccessibleDescription(QStringLiteral("Закрыть окно"));
+    // A screen reader reads a dialog's description as it opens: here, all the box says.
+    setAccessibleDescription(name->text() + QStringLiteral(". ") + credit->text());
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 

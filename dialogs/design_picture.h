@@ -8,12 +8,18 @@ namespace dialogs
 {
 
 // One card-back design in the chooser: its picture at full card size, under the hand pointer;
-// a click on it (press and release over it) picks the design.
+// a click on it (press and release over it) picks the design. It takes the keyboard focus
+// only from the keyboard, and shows its focus ring only when the chooser says a key moved the
+// focus there, so that the mouse sees the bare picture; Space or Return picks it. A screen
+// reader hears its number and what it looks like, and can press it.
 class DesignPicture : public QWidget
 {
     Q_OBJECT
 public:
     DesignPicture(int design, QWidget* parent);
+
+    void pick();
+    void showRing(bool shown);
 
 Q_SIGNALS:
     void picked(int design);
@@ -21,10 +27,13 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     const int design_;
     QImage picture_;
+    bool ringShown_ = false;
 };
 
 } // namespace dialogs

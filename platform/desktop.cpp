@@ -2,10 +2,8 @@
 #include "platform/desktop.h"
 
 #include <QGuiApplication>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTranslator>
 #include <cstdio>
 
 namespace platform
@@ -35,16 +33,6 @@ void ScreenDesktop::writeToLog(const QString& text)
 void ScreenDesktop::quitWhenIdle()
 {
     quitRequested_ = true;
-}
-
-void installRussianQtTexts()
-{
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
 }
 
 } // namespace platform

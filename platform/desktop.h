@@ -40,8 +40,4 @@ private:
     bool quitRequested_ = false;
 };
 
-// Qt's own texts, such as the help's right-click menu, in Russian like the rest of the game,
-// from the translations Qt ships; where they are missing those texts stay English.
-void installRussianQtTexts();
-
 } // namespace platform

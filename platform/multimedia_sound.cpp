@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sound module: the laying sound through QSoundEffect, built as a module of its own so that
 // the program loads Qt Multimedia only once its window is up.
-#include "platform/multimedia_sound.h"
+#include "platform/sound.h"
 
 #include <QAudioDevice>
 #include <QMediaDevices>

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/sound.h"
 
-#include "platform/multimedia_sound.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>

@@ -16,6 +16,13 @@ public:
     virtual void play() = 0;
 };
 
+// What the program and the sound module beside it agree on: the module's file name and the
+// one function it exports, which makes the sound of a file, or returns null on a machine with
+// no audio device.
+inline constexpr char SoundModule[] = "tavlen-sound.so";
+inline constexpr char MakeSoundSymbol[] = "tavlenMakeSound";
+using MakeSound = Sound* (*)(const QString& path);
+
 // The sound of a file, played through Qt Multimedia. Qt Multimedia lives in a module of the
 // game's that only load() loads, once the window is up: linked into the program, it and the
 // twenty libraries it brings were loaded and bound before the first picture, a tenth of the

@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # How quickly the game shows its window, how much memory it holds and how much CPU it uses
 # while it waits for the human, each next to a bare Qt main window with the same menu bar.
-# Builds what it needs (a Release build, the yardstick and the window watcher), then measures
-# both in one private virtual X server, taking turns start by start. The ratios, game over
-# yardstick, are on the last line.
+# Builds what it needs (a Release build of its own with the yardstick and the window watcher,
+# in build/bench), then measures both in one private virtual X server, taking turns start by
+# start. The ratios, game over yardstick, are on the last line.
 # Usage: scripts/benchmark.sh [start-ups of each program, 7 or more; default 15]
 set -euo pipefail
 
@@ -14,8 +14,8 @@ usage() {
 }
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
-release=$repo/build/release
-tools=$release/bench
+build=$repo/build/bench
+tools=$build/bench
 
 if [ "${1:-}" != --in-xvfb ]; then
     runs=${1:-15}
@@ -26,19 +26,7 @@ if [ "${1:-}" != --in-xvfb ]; then
     source scripts/setup.sh
     tavlen_packages+=(pkg-config libx11-dev libxdamage-dev valgrind)
     tavlen_setup
-    tavlen_build "$release" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-    mkdir -p "$tools"
-    warnings=(-O2 -Wall -Wextra -Wpedantic -Werror)
-    if [ tools/bench/window_watch.c -nt "$tools/window_watch" ]; then
-        read -ra xlib < <(pkg-config --cflags --libs x11 xdamage)
-        gcc -std=c11 -D_GNU_SOURCE "${warnings[@]}" tools/bench/window_watch.c \
-            -o "$tools/window_watch" "${xlib[@]}"
-    fi
-    if [ tools/bench/bare_window.cpp -nt "$tools/bare_window" ]; then
-        read -ra qt < <(pkg-config --cflags --libs Qt6Widgets)
-        g++ -std=c++20 -fPIC "${warnings[@]}" tools/bench/bare_window.cpp \
-            -o "$tools/bare_window" "${qt[@]}"
-    fi
+    tavlen_build "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTAVLEN_BENCH_TOOLS=ON
     exec tests/xvfb_run.sh "$repo/scripts/benchmark.sh" --in-xvfb "$runs"
 fi
 runs=$2
@@ -57,7 +45,7 @@ cleanup() {
 trap cleanup EXIT
 mkdir -p "$work/game" "$work/bare" "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
-cp "$release"/{tavlen,tavlen-sound.so,Put.wav,help.html} "$work/game/"
+cp "$build"/{tavlen,tavlen-sound.so,Put.wav,help.html} "$work/game/"
 cp "$tools/bare_window" "$work/bare/"
 watched=
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime

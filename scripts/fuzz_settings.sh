@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the settings store with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer:
 # any bytes as "Param.ini", read, written back and read again, in memory and as a file on disk
-# of one kind or another (see tools/fuzz_settings.cpp). Not part of the tests.
+# of one kind or another (see tools/fuzz/fuzz_settings.cpp). Not part of the tests.
 # Usage: scripts/fuzz_settings.sh [seconds, default 60]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,15 +13,16 @@ seconds=${1:-60}
 out=build/fuzz
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$out" "$work/seeds" "$work/found"
+mkdir -p "$work/seeds" "$work/found"
 
-# card.h brings in QImage's header; nothing of QtGui is linked.
-# shellcheck disable=SC2046
-clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-    -I. $(pkg-config --cflags Qt6Core Qt6Gui) \
-    tools/fuzz_settings.cpp store/ini_document.cpp store/settings.cpp store/settings_file.cpp \
-    store/file_on_disk.cpp \
-    $(pkg-config --libs Qt6Core) -o "$out/fuzz_settings"
+# A build of its own with clang, the sanitizers and the fuzzer's target; only the fuzzer and
+# the store it reaches are built.
+if [ ! -f "$out/build.ninja" ]; then
+    CC=clang CXX=clang++ cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DTAVLEN_FUZZER=ON -DTAVLEN_SANITIZE=ON -DBUILD_TESTING=OFF
+fi
+cmake --build "$out" -j2 --target fuzz_settings
+fuzzer=$out/fuzz_settings
 
 # Seeds: a file as the game writes it, with the player's own lines, in both line ends and as
 # a UTF-8 editor saves it, and a few odd values.
@@ -70,21 +71,18 @@ for kind in 0 1 2 3 4; do
     printf "\\x3$kind%s" "$game_file" | iconv -f UTF-8 -t WINDOWS-1251 >"$work/seeds/kind$kind"
 done
 
-# The dictionary: the section names in both encodings, the keys and the values that matter.
+# The dictionary: the sections and keys as the fuzzer's store writes them, and the values and
+# marks that matter.
 dictionary_entry() {
     printf '"%s"\n' "$(printf '%s' "$1" | od -An -v -tx1 | tr -d ' \n' | sed 's/../\\x&/g')"
 }
 {
-    for section in '[Настройки]' '[Статистика]'; do
-        dictionary_entry "$section"
-        dictionary_entry "$(printf '%s' "$section" | iconv -f UTF-8 -t WINDOWS-1251)"
-    done
-    for token in Sound RubL RubR Gr Jn Hy WindowState Matches VictOfGr VictOfJn VictOfHy Level \
-        True False Normal Maximized Low High = '"' ';' $'\r\n' 2147483647 -2147483648; do
+    "$fuzzer" --dictionary
+    for token in True False Normal Maximized Low High = '"' ';' $'\r\n' 2147483647 -2147483648; do
         dictionary_entry "$token"
     done
 } >"$work/dictionary"
 
 # A smaller quarantine keeps the sanitizer's memory down on a shared machine.
-ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=32} "$out/fuzz_settings" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=32} "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -dict="$work/dictionary" -artifact_prefix="$out/" "$work/found" "$work/seeds"

@@ -6,7 +6,8 @@ set -euo pipefail
 
 tavlen_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-translations-l10n fonts-liberation2
                  desktop-file-utils appstream
-                 xvfb xauth xdotool imagemagick x11-utils)
+                 xvfb xauth xdotool imagemagick x11-utils
+                 dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
 
 tavlen_setup() {
     local missing=()

@@ -121,6 +121,17 @@ constexpr std::array<SettingKey, 12> Keys{
     OptionKey{u"Level", LowLevel, 4, readLevel, levelText},
 };
 
+// The section and the name of each key, in the same order.
+constexpr std::array<IniDocument::Key, Keys.size()> FileKeys = [] {
+    std::array<IniDocument::Key, Keys.size()> keys{};
+    for (std::size_t i = 0; i < Keys.size(); ++i) {
+        const bool isOption = std::holds_alternative<OptionKey>(Keys[i]);
+        keys[i] = {isOption ? OptionsSection : TallySection,
+                   std::visit([](const auto& key) { return key.name; }, Keys[i])};
+    }
+    return keys;
+}();
+
 // A counter as the game writes it: an optional sign and decimal digits, within 32 bits.
 std::optional<std::int32_t> counterValue(QStringView text)
 {
@@ -138,6 +149,11 @@ std::optional<std::int32_t> counterValue(QStringView text)
 }
 
 } // namespace
+
+std::span<const IniDocument::Key> settingKeys()
+{
+    return FileKeys;
+}
 
 Settings readSettings(const IniDocument& file, bool* ok)
 {

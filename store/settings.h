@@ -2,14 +2,14 @@
 #pragma once
 
 #include "game/tally.h"
+#include "store/ini_document.h"
 
 #include <QString>
 #include <optional>
+#include <span>
 
 namespace store
 {
-
-class IniDocument;
 
 // The main window's state: only a normal or a maximised window is kept in the file.
 enum class WindowState { Normal, Maximized, Minimized };
@@ -28,6 +28,10 @@ struct Settings {
 
     bool operator==(const Settings&) const = default;
 };
+
+// Where the settings lie in the file, a section and a key each, in the order the game has
+// always read and written them.
+std::span<const IniDocument::Key> settingKeys();
 
 // The settings as the file holds them, a missing key reading as the game's default. A counter
 // that is no whole number the tally can hold stays 0 and makes `ok` false; every other key is

@@ -6,13 +6,18 @@
 #include "dialogs/about_box.h"
 #include "dialogs/back_chooser.h"
 #include "dialogs/statistics_window.h"
+#include "game/tally.h"
 
+#include <QAccessible>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+Q_DECLARE_METATYPE(game::Tally)
 
 namespace
 {
@@ -70,6 +75,25 @@ QString shown(const dialogs::StatisticsWindow& window)
     return parts.join(u' ');
 }
 
+// The interface a screen reader sees for a widget.
+QAccessibleInterface* spoken(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+// The names of everything a screen reader reaches from the dialog's window downwards that is
+// of the role given, in the tree's order; "?" stands for a control it would find nameless.
+QStringList namesInTree(QAccessibleInterface* node, QAccessible::Role role)
+{
+    QStringList names;
+    if (node->role() == role)
+        names << (node->text(QAccessible::Name).isEmpty() ? QStringLiteral("?")
+                                                          : node->text(QAccessible::Name));
+    for (int i = 0; i < node->childCount(); ++i)
+        names << namesInTree(node->child(i), role);
+    return names;
+}
+
 } // namespace
 
 class TestDialogs : public QObject
@@ -113,6 +137,42 @@ private Q_SLOTS:
         }
     }
 
+    // The chart read out as text, each player's points and the share its mark shows, worked
+    // out by hand; a hand-edited negative count is read as the chart draws it, as a magnitude.
+    // Each count is read with its caption, and Tab stops at the chart.
+    void chartAndCountsAreReadOut_data()
+    {
+        QTest::addColumn<game::Tally>("tally");
+        QTest::addColumn<QString>("chart");
+        QTest::newRow("some weeks") << game::Tally{7, 12, 5, 8, 2, 5, 1}
+                                    << "Сеня: 12 очков, 50 %; Вы: 7 очков, 29,17 %; "
+                                       "Лёлик: 5 очков, 20,83 %";
+        QTest::newRow("one, a few, none") << game::Tally{2, 1, 0, 1, 0, 0, 0}
+                                          << "Сеня: 1 очко, 33,33 %; Вы: 2 очка, 66,67 %; "
+                                             "Лёлик: 0 очков, 0 %";
+        QTest::newRow("thousands, below 0") << game::Tally{-3, 21, 1234, 9, 0, 0, 9}
+                                            << "Сеня: 21 очко, 1,67 %; Вы: 3 очка, 0,24 %; "
+                                               "Лёлик: 1\u00a0234 очка, 98,09 %";
+    }
+    void chartAndCountsAreReadOut()
+    {
+        QFETCH(game::Tally, tally);
+        QFETCH(QString, chart);
+        dialogs::StatisticsWindow window(tally, nullptr);
+        QAccessibleInterface* pie = spoken(child<chart::PieChart>(window, "Chart1"));
+        QVERIFY(pie && pie->role() == QAccessible::Chart);
+        QCOMPARE(pie->text(QAccessible::Name), QStringLiteral("Счёт"));
+        whileShown(window, [&] {
+            QCOMPARE(pie->text(QAccessible::Description), chart);
+            // Tab goes from "Выход" to the chart and on to "Обнулить".
+            QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+            QCOMPARE(window.focusWidget(), child<chart::PieChart>(window, "Chart1"));
+            QCOMPARE(spoken(child<QLabel>(window, "Label4"))->text(QAccessible::Name),
+                     QStringLiteral("Сколько раз Сеня финишировал первым: %1")
+                         .arg(tally.johnFirstPlaces));
+        });
+    }
+
     // Each design is shown as it is where the design's table puts it on the panel (which
     // stands at 8, 8), and a left click at its centre or at any of its corners picks it; a
     // right click or the close box picks nothing.
@@ -140,6 +200,72 @@ private Q_SLOTS:
             }
     }
 
+    // A screen reader finds the eight designs as buttons named for their number and look, in
+    // their order, and pressing one picks it and closes the chooser.
+    void aReaderPressesADesign()
+    {
+        dialogs::BackChooser chooser(nullptr);
+        QSignalSpy picked(&chooser, &dialogs::BackChooser::designPicked);
+        const QStringList names = namesInTree(spoken(&chooser), QAccessible::Button);
+        QCOMPARE(names.size(), assets::BackDesigns);
+        QCOMPARE(names[0], QStringLiteral("Рубашка 1: белая решётка на синем"));
+        QCOMPARE(names[7], QStringLiteral("Рубашка 8: зелёная чешуя"));
+        for (int design = 1; design <= assets::BackDesigns; ++design) {
+            whileShown(chooser, [&] {
+                QWidget* picture =
+                    chooser.findChild<QWidget*>(QStringLiteral("Image%1").arg(design));
+                spoken(picture)->actionInterface()->doAction(
+                    QAccessibleActionInterface::pressAction());
+                QVERIFY(!chooser.isVisible());
+            });
+            QVERIFY(picked.size() == 1 && picked.takeFirst().front().toInt() == design);
+        }
+    }
+
+    // The arrows, Home and End move among the designs as they stand in two rows of four, a
+    // step off the rows staying put, and Tab goes on from the first; only the design the keys
+    // reached shows a ring, and Space or Return picks it.
+    void keysMoveAmongDesignsAndPick_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("design");
+        QTest::newRow("right, right, down") << "Right Right Down Return" << 7;
+        QTest::newRow("end, up") << "End Up Space" << 4;
+        QTest::newRow("off the bottom, back home") << "Down Down Left Home Right Enter" << 2;
+        QTest::newRow("off the top and the left") << "Up Left Space" << 1;
+        QTest::newRow("off the right") << "End Right Return" << 8;
+        QTest::newRow("tab") << "Tab Tab Return" << 3;
+    }
+    void keysMoveAmongDesignsAndPick()
+    {
+        QFETCH(QString, keys);
+        QFETCH(int, design);
+        dialogs::BackChooser chooser(nullptr);
+        QSignalSpy picked(&chooser, &dialogs::BackChooser::designPicked);
+        const auto press = [&](const QString& key) {
+            QWidget* target = chooser.focusWidget() ? chooser.focusWidget() : &chooser;
+            QTest::keyClick(target, Qt::Key(QKeySequence::fromString(key)[0].key()));
+        };
+        whileShown(chooser, [&] {
+            QStringList moves = keys.split(u' ');
+            const QString pick = moves.takeLast();
+            for (const QString& key : moves)
+                press(key);
+            for (int shown = 1; shown <= assets::BackDesigns; ++shown) {
+                auto* picture = chooser.findChild<QWidget*>(QStringLiteral("Image%1").arg(shown));
+                const bool plain =
+                    picture->grab().toImage().convertToFormat(QImage::Format_RGB32) ==
+                    assets::loadPicture(QStringLiteral("Design%1").arg(shown))
+                        .convertToFormat(QImage::Format_RGB32);
+                QCOMPARE(plain, shown != design);
+            }
+            QVERIFY(picked.isEmpty());
+            press(pick);
+            QVERIFY(!chooser.isVisible());
+        });
+        QVERIFY(picked.size() == 1 && picked.takeFirst().front().toInt() == design);
+    }
+
     // The name and version, and where to reach the game's makers, in full on its fixed line.
     void aboutNamesTheGameItsVersionAndHome()
     {
@@ -154,6 +280,11 @@ private Q_SLOTS:
             QTest::mouseClick(child<QPushButton>(about, "Button1"), Qt::LeftButton);
             QVERIFY(!about.isVisible());
         }));
+        // A reader hears it all as the box opens, and finds the icon named.
+        QCOMPARE(spoken(&about)->text(QAccessible::Description),
+                 QStringLiteral("Тавлен++ 1.04 — карточная игра для Linux. "
+                                "Сайт игры: https://tavlen.example.org"));
+        QCOMPARE(namesInTree(spoken(&about), QAccessible::Graphic), QStringList{"Значок игры"});
     }
 };
 

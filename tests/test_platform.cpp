@@ -1,22 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The platform: the game's files found, the seed, Qt's Russian texts, the command line and the
-// interface font. The signals, the sound module on a machine without sound, and the installed
-// program's --help, --version and a bad option are the real program's, in test_real_binary.sh
-// and test_install.sh.
-#include "platform/command_line.h"
+// The platform: the game's files found, the seed, Qt's Russian texts, the command line, the
+// interface font and signals that cannot be caught. The signals' work, the sound module on a
+// machine without sound, and the installed program's --help, --version and a bad option are the
+// real program's, in test_real_binary.sh and test_install.sh.
 #include "platform/desktop.h"
 #include "platform/files.h"
-#include "platform/interface_font.h"
-#include "platform/random_seed.h"
+#include "platform/start_up.h"
+#include "platform/termination_signals.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontInfo>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <csignal>
 #include <sstream>
 #include <string>
 #include <vector>
+
+namespace
+{
+
+// A stand-in for sigaction that will not catch SIGTERM or SIGHUP.
+int refusingSigaction(int signal, const struct sigaction* action, struct sigaction* previous)
+{
+    if (action && (signal == SIGTERM || signal == SIGHUP)) {
+        errno = EINVAL;
+        return -1;
+    }
+    return ::sigaction(signal, action, previous);
+}
+
+} // namespace
 
 class TestPlatform : public QObject
 {
@@ -41,6 +58,20 @@ private Q_SLOTS:
         }
         QVERIFY(platform::findGameFile(QStringLiteral("no-such-file.wav")).isEmpty());
         QVERIFY(QDir::setCurrent(before));
+    }
+
+    // Signals the system will not let the game catch are said on stderr in one line with the
+    // system's reason, and the others are caught all the same.
+    void uncatchableSignalsAreSaidOnce()
+    {
+        QTest::ignoreMessage(
+            QtWarningMsg, "tavlen: cannot catch SIGTERM, SIGHUP (Invalid argument); the tally is "
+                          "not saved if the game is ended that way");
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        const platform::TerminationSignals signals(nullptr, refusingSigaction);
+        const QSignalSpy received(&signals, &platform::TerminationSignals::received);
+        QVERIFY(std::raise(SIGINT) == 0);
+        QTRY_COMPARE(received.count(), 1);
     }
 
     // Two games started a moment apart are dealt from different seeds.

@@ -3,11 +3,8 @@
 # Runs a command inside a private virtual X server and returns the command's exit code.
 # Usage: [TAVLEN_XVFB_SCREEN=640x480x24] tests/xvfb_run.sh <command> [arguments...]
 set -euo pipefail
-if [ $# -eq 0 ]; then
-    echo "usage: $0 <command> [arguments...]" >&2
-    exit 2
-fi
-
+source "$(dirname "$0")/background_command.sh"
+require_command "$@"
 workdir=$(mktemp -d)
 xvfb=
 command=
@@ -57,11 +54,5 @@ export QT_QPA_PLATFORM=xcb
 export QT_ENABLE_HIGHDPI_SCALING=0
 unset WAYLAND_DISPLAY
 
-# In the background, so that a signal to this script reaches the trap at once and the command
-# and the server go down with it.
-"$@" &
-command=$!
-status=0
-wait "$command" || status=$?
-command=
-exit "$status"
+# The server goes down with the command.
+run_command_and_exit "$@"

@@ -25,7 +25,7 @@ constexpr int BackMargin = 3;
 
 QRect fieldOf(const QImage& back)
 {
-    return back.rect().adjusted(BackMargin, BackMargin, -BackMargin, -BackMargin);
+    return logicalRect(back).adjusted(BackMargin, BackMargin, -BackMargin, -BackMargin);
 }
 
 QPainterPath fieldShape(const QRect& field)
@@ -42,20 +42,39 @@ int wrap(int value, int period)
 Brush gingham()
 {
     constexpr int Check = 3;
-    return [](int x, int y) {
+    return perPixel([](int x, int y) {
         const bool across = (x / Check) % 2 == 0;
         const bool down = (y / Check) % 2 == 0;
         return across && down ? Maroon : across || down ? Red : White;
-    };
+    });
 }
 
-// 3: rolling waves, white crests on teal.
+double wrapAround(double value, double period)
+{
+    return value - period * std::floor(value / period);
+}
+
+// The point a pixel's centre stands for in a pattern laid out on the 1x pixels: the pixel
+// itself at 1x, a quarter of a pixel to either side of it at 2x.
+QPointF patternPoint(QPointF centre)
+{
+    return centre - QPointF(0.5, 0.5);
+}
+
+// 3: rolling waves, white crests on teal. The swell of each column is read between the
+// columns too, so that at 2x the crests climb in half steps.
 Brush waves()
 {
     constexpr std::array<int, 16> Swell = {0, 1, 2, 2, 3, 2, 2, 1, 0, -1, -2, -2, -3, -2, -2, -1};
+    constexpr int Period = int(Swell.size());
     constexpr int RowStep = 7;
-    return [Swell](int x, int y) {
-        switch (wrap(y + Swell[std::size_t(wrap(x, int(Swell.size())))], RowStep)) {
+    return [Swell](QPointF centre) {
+        const QPointF at = patternPoint(centre);
+        const int column = int(std::floor(at.x()));
+        const double between = at.x() - column;
+        const double swell = (1 - between) * Swell[std::size_t(wrap(column, Period))] +
+                             between * Swell[std::size_t(wrap(column + 1, Period))];
+        switch (wrap(nearest(at.y() + swell), RowStep)) {
         case 0:
             return White;
         case 1:
@@ -77,11 +96,12 @@ Brush harlequin(QPoint middle)
     constexpr int Size = 36;
     // Keeps both sums positive, so that dividing by Size counts the diamonds truly.
     constexpr int Positive = Size * Size;
-    return [middle](int x, int y) {
-        const int dx = Across * (x - middle.x());
-        const int dy = Down * (y - middle.y());
-        const int rising = dx + dy + Size / 2 + Positive;
-        const int falling = dx - dy + Size / 2 + Positive;
+    return [middle](QPointF centre) {
+        const QPointF at = patternPoint(centre);
+        const double dx = Across * (at.x() - middle.x());
+        const double dy = Down * (at.y() - middle.y());
+        const int rising = nearest(dx + dy) + Size / 2 + Positive;
+        const int falling = nearest(dx - dy) + Size / 2 + Positive;
         // A seam as wide as one step across, so that it is unbroken in every row.
         if (rising % Size < Across || falling % Size < Across)
             return Black;
@@ -96,10 +116,10 @@ Brush tartan()
                                         Navy,  Navy,  Red,   Yellow, Red,   Navy,  Navy,  Navy,
                                         Navy,  Red,   Red,   Red,    Red,   Green, Green, Green,
                                         Green, White, Green, Green,  Green, Green};
-    return [](int x, int y) {
+    return perPixel([](int x, int y) {
         const int thread = wrap(x + y, 2) == 0 ? x : y;
         return Sett[std::size_t(wrap(thread, int(Sett.size())))];
-    };
+    });
 }
 
 // 8: green fish scales. Each scale is a disc; the rows above lie over the rows below, so each
@@ -108,13 +128,14 @@ Brush scales()
 {
     constexpr int Radius = 7;
     constexpr int Width = 2 * Radius;
-    return [](int x, int y) {
-        for (int row = int(std::floor(double(y) / Radius)) - 1;; ++row) {
+    return [](QPointF centre) {
+        const QPointF at = patternPoint(centre);
+        for (int row = int(std::floor(at.y() / Radius)) - 1;; ++row) {
             const int shift = wrap(row, 2) * Radius;
-            const int column = int(std::floor(double(x - shift) / Width + 0.5));
-            const int dx = x - (column * Width + shift);
-            const int dy = y - row * Radius;
-            const int distance = dx * dx + dy * dy;
+            const int column = nearest((at.x() - shift) / Width);
+            const double dx = at.x() - (column * Width + shift);
+            const double dy = at.y() - row * Radius;
+            const double distance = dx * dx + dy * dy;
             if (distance > Radius * Radius)
                 continue;
             if (distance > (Radius - 1) * (Radius - 1))
@@ -128,9 +149,9 @@ Brush scales()
 void rosette(QImage& back, const QRect& field)
 {
     constexpr int StarStep = 6;
-    fillShape(back, fieldShape(field), [](int x, int y) {
-        return wrap(x, StarStep) == 0 && wrap(y, StarStep) == 0 ? Yellow : Navy;
-    });
+    fillShape(back, fieldShape(field), perPixel([](int x, int y) {
+                  return wrap(x, StarStep) == 0 && wrap(y, StarStep) == 0 ? Yellow : Navy;
+              }));
     constexpr double RingRadius = 22;
     constexpr double PetalLength = 19;
     constexpr double PetalWidth = 8;
@@ -176,20 +197,27 @@ void sunburst(QImage& back, const QRect& field)
 // 1: a white lattice on blue, with a light dot in every cell.
 Brush lattice()
 {
-    return [](int x, int y) {
-        const int rising = wrap(x + y, LatticeStep);
-        const int falling = wrap(x - y, LatticeStep);
-        if (rising == 0 || falling == 0)
+    // A dot of this radius covers the one pixel at the middle of a cell at 1x, and the four
+    // around that point at 2x. Squared, and measured along the diagonals, which are longer
+    // by the square root of two.
+    constexpr double DotRadius = 0.6;
+    constexpr double DotReach = 2 * DotRadius * DotRadius;
+    return [](QPointF centre) {
+        const QPointF at = patternPoint(centre);
+        if (wrap(nearest(at.x() + at.y()), LatticeStep) == 0 ||
+            wrap(nearest(at.x() - at.y()), LatticeStep) == 0)
             return White;
-        return rising == LatticeStep / 2 && falling == LatticeStep / 2 ? Aqua : Blue;
+        const double rising = wrapAround(at.x() + at.y(), LatticeStep) - LatticeStep / 2.0;
+        const double falling = wrapAround(at.x() - at.y(), LatticeStep) - LatticeStep / 2.0;
+        return rising * rising + falling * falling < DotReach ? Aqua : Blue;
     };
 }
 
-QImage drawBack(int design, QSize size)
+QImage drawBack(int design, QSize size, int scale)
 {
-    QImage back(size, QImage::Format_RGB32);
+    QImage back = canvas(size, scale);
     back.fill(White);
-    drawFrame(back, back.rect());
+    drawFrame(back, logicalRect(back));
     const QRect field = fieldOf(back);
     const QPainterPath shape = fieldShape(field);
     switch (design) {
@@ -224,16 +252,17 @@ QImage drawBack(int design, QSize size)
 
 // Black dots on the green cloth of the table, in staggered rows clear of the probe pixel
 // (4, 1) by which the game knows an empty place.
-QImage drawNone()
+QImage drawNone(int scale)
 {
     constexpr int DotStep = 6;
-    QImage none(assets::FaceWidth, assets::FaceHeight, QImage::Format_RGB32);
+    QImage none = canvas(QSize(assets::FaceWidth, assets::FaceHeight), scale);
     none.fill(Green);
-    fillShape(none, rectangle(0, 0, none.width(), none.height()), [](int x, int y) {
-        const int shift = (y / DotStep) % 2 * DotStep / 2;
-        return y % DotStep == DotStep / 2 && (x + shift) % DotStep == 0 ? Black : Green;
-    });
-    drawFrame(none, none.rect());
+    const QRect place = logicalRect(none);
+    fillShape(none, rectangle(0, 0, place.width(), place.height()), perPixel([](int x, int y) {
+                  const int shift = (y / DotStep) % 2 * DotStep / 2;
+                  return y % DotStep == DotStep / 2 && (x + shift) % DotStep == 0 ? Black : Green;
+              }));
+    drawFrame(none, place);
     return none;
 }
 

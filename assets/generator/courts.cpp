@@ -61,12 +61,12 @@ void face(QImage& panel, double top)
 {
     fillOutlined(panel, ellipse(HeadLeft, top, HeadWidth, HeadHeight), solid(White));
     const int eyes = int(top) + EyeBelowTop;
-    panel.setPixel(MiddleColumn - EyeOffset, eyes, Black);
-    panel.setPixel(MiddleColumn + EyeOffset, eyes, Black);
-    panel.setPixel(MiddleColumn, eyes + 2, Grey);
-    panel.setPixel(MiddleColumn, eyes + 4, Red);
-    panel.setPixel(MiddleColumn - 1, eyes + 4, Red);
-    panel.setPixel(MiddleColumn + 1, eyes + 4, Red);
+    dot(panel, MiddleColumn - EyeOffset, eyes, Black);
+    dot(panel, MiddleColumn + EyeOffset, eyes, Black);
+    dot(panel, MiddleColumn, eyes + 2, Grey);
+    dot(panel, MiddleColumn, eyes + 4, Red);
+    dot(panel, MiddleColumn - 1, eyes + 4, Red);
+    dot(panel, MiddleColumn + 1, eyes + 4, Red);
 }
 
 // The body: shoulders, then straight down to the middle of the card, where the other end's
@@ -112,11 +112,11 @@ void arms(QImage& panel, const Livery& livery, double shoulderTop)
 Brush strewn(QRgb robe, QRgb motif)
 {
     constexpr int Step = 6;
-    return [robe, motif](int x, int y) {
+    return perPixel([robe, motif](int x, int y) {
         const int dx = std::abs(fromMiddle(x) % Step - Step / 2);
         const int dy = std::abs(y % Step - Step / 2);
         return dx + dy <= 1 ? motif : robe;
-    };
+    });
 }
 
 void king(QImage& panel, const Livery& livery)
@@ -124,24 +124,26 @@ void king(QImage& panel, const Livery& livery)
     constexpr double ShoulderTop = 18;
     fillOutlined(panel, body(ShoulderTop), strewn(livery.robe, livery.pattern));
     // The front of the robe with a row of gold buttons.
-    fillOutlined(panel, rectangle(18, ShoulderTop, 7, CourtPanelHeight),
-                 [](int x, int y) { return x == MiddleColumn && y % 4 == 1 ? Yellow : White; });
+    fillOutlined(panel, rectangle(18, ShoulderTop, 7, CourtPanelHeight), perPixel([](int x, int y) {
+                     return x == MiddleColumn && y % 4 == 1 ? Yellow : White;
+                 }));
     arms(panel, livery, ShoulderTop);
     // Ermine collar: white fur with black tails.
-    fillOutlined(panel, ellipse(10, 14, 23, 8),
-                 [](int x, int y) { return fromMiddle(x) % 4 == 2 && y % 3 == 1 ? Black : White; });
+    fillOutlined(panel, ellipse(10, 14, 23, 8), perPixel([](int x, int y) {
+                     return fromMiddle(x) % 4 == 2 && y % 3 == 1 ? Black : White;
+                 }));
     fillOutlined(panel, ellipse(13, 5, 17, 15), solid(Yellow)); // hair
     face(panel, 6);
     // Beard below the lips, moustache above them.
     fillOutlined(panel, polygon({{16, 14}, {27, 14}, {27, 17}, {21.5, 24}, {16, 17}}),
                  solid(Yellow));
-    panel.setPixel(MiddleColumn, 16, Red);
+    dot(panel, MiddleColumn, 16, Red);
     // Crown with five points and three jewels.
     fillOutlined(panel,
                  polygon({{14, 9}, {14, 0}, {17.5, 4}, {21.5, -1}, {25.5, 4}, {29, 0}, {29, 9}}),
                  solid(Yellow));
     for (int jewel : {-4, 0, 4})
-        panel.setPixel(MiddleColumn + jewel, 6, livery.accent);
+        dot(panel, MiddleColumn + jewel, 6, livery.accent);
     // A sword raised in the right hand, an orb in the left.
     fillOutlined(panel, polygon({{34, 32}, {34, 3}, {36, 0}, {38, 3}, {38, 32}}), solid(Silver));
     fillOutlined(panel, rectangle(31, 26, 10, 3), solid(Yellow));
@@ -153,20 +155,20 @@ void queen(QImage& panel, const Livery& livery)
 {
     constexpr double ShoulderTop = 20;
     fillOutlined(panel, ellipse(11, 3, 21, 24), solid(Yellow)); // long hair
-    fillOutlined(panel, body(ShoulderTop), [&livery](int x, int) {
-        return fromMiddle(x) % 4 == 3 ? livery.pattern : livery.robe;
-    });
+    fillOutlined(panel, body(ShoulderTop), perPixel([&livery](int x, int) {
+                     return fromMiddle(x) % 4 == 3 ? livery.pattern : livery.robe;
+                 }));
     arms(panel, livery, ShoulderTop);
     // The neckline and a gold necklace along it.
-    fillOutlined(panel, polygon({{14, 20}, {29, 20}, {21.5, 31}}), [](int x, int y) {
-        return y == 21 + fromMiddle(x) * 10 / 15 && x % 2 == 1 ? Yellow : White;
-    });
+    fillOutlined(panel, polygon({{14, 20}, {29, 20}, {21.5, 31}}), perPixel([](int x, int y) {
+                     return y == 21 + fromMiddle(x) * 10 / 15 && x % 2 == 1 ? Yellow : White;
+                 }));
     face(panel, 7);
     // Coronet.
     fillOutlined(panel,
                  polygon({{15, 9}, {15, 3}, {18.5, 6}, {21.5, 1}, {24.5, 6}, {28, 3}, {28, 9}}),
                  solid(Yellow));
-    panel.setPixel(MiddleColumn, 6, livery.accent);
+    dot(panel, MiddleColumn, 6, livery.accent);
     // A flower in the right hand.
     fillShape(panel, rectangle(35, 9, 1, 20), solid(Green));
     fillOutlined(panel, ellipse(36, 14, 6, 4), solid(Lime));
@@ -178,9 +180,9 @@ void jack(QImage& panel, const Livery& livery)
 {
     constexpr double ShoulderTop = 20;
     constexpr int BandStep = 4;
-    fillOutlined(panel, body(ShoulderTop), [&livery](int, int y) {
-        return y % BandStep == 0 ? livery.pattern : livery.robe;
-    });
+    fillOutlined(panel, body(ShoulderTop), perPixel([&livery](int, int y) {
+                     return y % BandStep == 0 ? livery.pattern : livery.robe;
+                 }));
     // A gold sash from the left shoulder down to the right hip.
     fillOutlined(panel, polygon({{8, ShoulderTop}, {14, ShoulderTop}, {38, 34}, {38, 39}}),
                  solid(Yellow));
@@ -205,10 +207,10 @@ void jack(QImage& panel, const Livery& livery)
 
 } // namespace
 
-QImage drawCourtPanel(FaceCard card)
+QImage drawCourtPanel(FaceCard card, int scale)
 {
     const auto [rank, suit] = card;
-    QImage panel(CourtPanelWidth, CourtPanelHeight, QImage::Format_RGB32);
+    QImage panel = canvas(QSize(CourtPanelWidth, CourtPanelHeight), scale);
     panel.fill(White);
     const Livery livery = liveryOf(suit);
     if (rank == Jack)

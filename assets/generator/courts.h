@@ -13,6 +13,6 @@ namespace artwork
 inline constexpr int CourtPanelWidth = 43;
 inline constexpr int CourtPanelHeight = 38;
 
-QImage drawCourtPanel(FaceCard card);
+QImage drawCourtPanel(FaceCard card, int scale);
 
 } // namespace artwork

@@ -78,6 +78,45 @@ std::vector<const Glyph*> rankGlyphs(int rank)
     }
 }
 
+bool inked(const Glyph& glyph, int column, int row)
+{
+    return row >= 0 && row < GlyphHeight && column >= 0 &&
+           column < int(glyph.rows[std::size_t(row)].size()) &&
+           glyph.rows[std::size_t(row)][std::size_t(column)] == 'X';
+}
+
+// The letters are made of 1x pixels. Drawn finer, each quarter of a pixel takes the colour of
+// its two neighbours on its own side when they agree with each other and differ from the
+// two on the far side: the stairs of a slanted stroke become a slope, and straight strokes
+// and square corners stay as they are.
+bool inkedQuarter(const Glyph& glyph, int column, int row, QPoint side)
+{
+    const bool beside = inked(glyph, column + side.x(), row);
+    const bool aboveOrBelow = inked(glyph, column, row + side.y());
+    if (beside == aboveOrBelow && aboveOrBelow != inked(glyph, column - side.x(), row) &&
+        beside != inked(glyph, column, row - side.y()))
+        return beside;
+    return inked(glyph, column, row);
+}
+
+// Lays `glyph` on `layer` with its top-left pixel at `at`, in 1x pixels.
+void drawGlyph(QImage& layer, const Glyph& glyph, QPoint at, QRgb ink)
+{
+    const int scale = scaleOf(layer);
+    const int width = int(glyph.rows[0].size());
+    // A quarter outside the letter's own cells can be filled too, where a stroke turns.
+    for (int row = -1; row <= GlyphHeight; ++row)
+        for (int column = -1; column <= width; ++column)
+            for (int y = 0; y < scale; ++y)
+                for (int x = 0; x < scale; ++x) {
+                    const QPoint side(2 * x < scale ? -1 : 1, 2 * y < scale ? -1 : 1);
+                    if (scale == 1 ? inked(glyph, column, row)
+                                   : inkedQuarter(glyph, column, row, side))
+                        layer.setPixel((at.x() + column) * scale + x, (at.y() + row) * scale + y,
+                                       ink);
+                }
+}
+
 void drawIndex(QImage& layer, FaceCard face)
 {
     const auto [rank, suit] = face;
@@ -88,10 +127,7 @@ void drawIndex(QImage& layer, FaceCard face)
     int left = IndexCentre - width / 2;
     const QRgb ink = suitColour(suit);
     for (const Glyph* glyph : glyphs) {
-        for (int row = 0; row < GlyphHeight; ++row)
-            for (int column = 0; column < int(glyph->rows[row].size()); ++column)
-                if (glyph->rows[row][column] == 'X')
-                    layer.setPixel(left + column, IndexTop + row, ink);
+        drawGlyph(layer, *glyph, QPoint(left, IndexTop), ink);
         left += int(glyph->rows[0].size()) + GlyphGap;
     }
     fillShape(layer, suitSign(suit, CornerSign), solid(ink));
@@ -160,8 +196,8 @@ constexpr QRect CourtFrame(13, 9, CourtPanelWidth + 2, 2 * CourtPanelHeight + 2)
 
 void drawCourt(QImage& card, FaceCard face)
 {
-    QImage layer = transparentLayer(card.width(), card.height());
-    overlay(layer, drawCourtPanel(face), CourtFrame.topLeft() + QPoint(1, 1));
+    QImage layer = transparentLayer(card);
+    overlay(layer, drawCourtPanel(face, scaleOf(card)), CourtFrame.topLeft() + QPoint(1, 1));
     overlayBothEnds(card, layer);
     drawFrame(card, CourtFrame);
     // A thin line where the two halves meet.
@@ -171,12 +207,12 @@ void drawCourt(QImage& card, FaceCard face)
 
 } // namespace
 
-QImage drawFace(FaceCard face)
+QImage drawFace(FaceCard face, int scale)
 {
     const auto [rank, suit] = face;
-    QImage card(assets::FaceWidth, assets::FaceHeight, QImage::Format_RGB32);
+    QImage card = canvas(QSize(assets::FaceWidth, assets::FaceHeight), scale);
     card.fill(colour::White);
-    drawFrame(card, card.rect());
+    drawFrame(card, logicalRect(card));
     if (rank == Ace)
         fillShape(card, suitSign(suit, AcePip), solid(suitColour(suit)));
     else if (rank >= Jack)
@@ -184,7 +220,7 @@ QImage drawFace(FaceCard face)
     else
         drawPips(card, face);
 
-    QImage corner = transparentLayer(card.width(), card.height());
+    QImage corner = transparentLayer(card);
     drawIndex(corner, face);
     overlayBothEnds(card, corner);
     return card;

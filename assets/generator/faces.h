@@ -12,7 +12,7 @@ struct FaceCard {
     char suit;
 };
 
-// One card face, 71 x 96.
-QImage drawFace(FaceCard card);
+// One card face, 71 x 96 times `scale`.
+QImage drawFace(FaceCard card, int scale);
 
 } // namespace artwork

@@ -115,9 +115,9 @@ void paintCard(QPainter& painter, const QTransform& tilt, const QTransform& unit
 
 } // namespace
 
-QImage drawIcon()
+QImage drawIcon(int scale)
 {
-    QImage icon(assets::IconSize, assets::IconSize, QImage::Format_RGB32);
+    QImage icon = canvas(QSize(assets::IconSize, assets::IconSize), scale);
     icon.fill(Green);
     const QPainterPath card = rounded(Card, CardRound);
     fillOutlined(icon, backCard().map(card), solid(White));

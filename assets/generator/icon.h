@@ -7,8 +7,8 @@
 namespace artwork
 {
 
-// The program icon, 32 x 32 in the 16 colours, for the window and the about box.
-QImage drawIcon();
+// The program icon, 32 x 32 times `scale` in the 16 colours, for the window and the about box.
+QImage drawIcon(int scale);
 
 // The same picture painted smooth on a transparent ground, `size` pixels square, for the
 // desktop's icon theme.

@@ -4,7 +4,8 @@
 // writes must read back as written. The same bytes also go through the file on disk, as a
 // regular file, a link to one, a file grown past the largest the game reads, or beside them a
 // FIFO or a directory: each must load and save as the game promises, never wait, and leave
-// what it may not write as it was. Built and run by scripts/fuzz_settings.sh.
+// what it may not write as it was. Built and run by scripts/fuzz_settings.sh, which asks it for
+// its dictionary with --dictionary.
 #include "store/file_on_disk.h"
 #include "store/ini_document.h"
 #include "store/settings.h"
@@ -14,33 +15,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <set>
 #include <sys/stat.h>
 
 namespace
 {
 
 using store::IniDocument;
-
-constexpr QStringView OptionsSection = u"Настройки";
-constexpr QStringView TallySection = u"Статистика";
-constexpr std::array<IniDocument::Key, 12> Keys{{
-    {OptionsSection, u"Sound"},
-    {OptionsSection, u"RubL"},
-    {OptionsSection, u"RubR"},
-    {TallySection, u"Gr"},
-    {TallySection, u"Jn"},
-    {TallySection, u"Hy"},
-    {OptionsSection, u"WindowState"},
-    {TallySection, u"Matches"},
-    {TallySection, u"VictOfGr"},
-    {TallySection, u"VictOfJn"},
-    {TallySection, u"VictOfHy"},
-    {OptionsSection, u"Level"},
-}};
 
 void require(bool holds, const char* what)
 {
@@ -138,7 +123,44 @@ void checkFileOnDisk(FileKind kind, const QByteArray& contents)
     require(ok, "a counter on disk reads as bad data");
 }
 
+// One entry of libFuzzer's dictionary, every byte escaped.
+void printDictionaryEntry(const QByteArray& bytes)
+{
+    std::printf("\"");
+    for (const char byte : bytes)
+        std::printf("\\x%02X", static_cast<unsigned char>(byte));
+    std::printf("\"\n");
+}
+
+// The words worth trying: each key's lines as the game writes them into a new file, its
+// section's header and the key with its equals sign, and the headers again in UTF-8, as an
+// editor may have saved them.
+void printDictionary()
+{
+    std::set<QByteArray> entries;
+    for (const IniDocument::Key& key : store::settingKeys()) {
+        IniDocument file;
+        file.setValue(key, {});
+        for (const QByteArray& line : file.toBytes().split('\n'))
+            entries.insert(line.trimmed());
+        entries.insert('[' + key.section.toUtf8() + ']');
+    }
+    entries.erase(QByteArray());
+    for (const QByteArray& entry : entries)
+        printDictionaryEntry(entry);
+}
+
 } // namespace
+
+// `--dictionary` prints the dictionary for the script to hand back to libFuzzer with -dict.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    if (*argc > 1 && std::strcmp((*argv)[1], "--dictionary") == 0) {
+        printDictionary();
+        std::exit(EXIT_SUCCESS);
+    }
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -153,7 +175,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const IniDocument again(bytes);
     require(again.toBytes() == bytes, "a saved file changed on reading");
 
-    for (const IniDocument::Key& key : Keys) {
+    for (const IniDocument::Key& key : store::settingKeys()) {
         const bool leftAsItWas = key.name == u"WindowState" && !settings.windowState;
         require(leftAsItWas || saved.value(key).has_value(), "a key was not written");
         require(again.value(key) == saved.value(key), "a key read back otherwise");

@@ -1,11 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/command_line.h"
+#include "platform/start_up.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFontInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTimer>
+#include <QTranslator>
 #include <algorithm>
 #include <array>
+#include <chrono>
 
 namespace platform
 {
+
 namespace
 {
 
@@ -44,6 +53,32 @@ bool isOneOf(std::string_view name, const auto& names)
     return !name.empty() && std::ranges::find(names, name) != names.end();
 }
 
+// Watches the window's events for its first exposure, then goes away.
+class FirstExposureWatch final : public QObject
+{
+public:
+    FirstExposureWatch(QObject* window, std::function<void()> work)
+        : QObject(window), work_(std::move(work))
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose) {
+            // The window draws itself while it handles this event, after the filters: a
+            // zero-time timer runs the work once that picture is out.
+            QTimer::singleShot(0, watched, std::move(work_));
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> work_;
+};
+
 } // namespace
 
 std::optional<int> answerCommandLine(const std::vector<std::string_view>& arguments,
@@ -70,6 +105,38 @@ std::optional<int> answerCommandLine(const std::vector<std::string_view>& argume
         return StatusBadUsage;
     }
     return std::nullopt;
+}
+
+QFont interfaceFont(const QFont& desktopFont)
+{
+    if (!QFontInfo(desktopFont).fixedPitch())
+        return desktopFont;
+    QFont font(desktopFont);
+    font.setFamily(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+void installRussianQtTexts()
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+std::uint32_t seedFromTimeOfDay()
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<std::uint32_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+}
+
+void runAfterFirstExposure(QObject* window, std::function<void()> work)
+{
+    new FirstExposureWatch(window, std::move(work));
 }
 
 } // namespace platform
