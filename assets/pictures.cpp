@@ -9,31 +9,43 @@ namespace assets
 namespace
 {
 
-QImage readPicture(const QString& folder, const QString& name)
+QString pathIn(const QString& folder, const QString& name)
 {
     // The pictures are stored under upper-case names, so any spelling of a name finds them.
     // A name with a path in it cannot reach outside the picture folder.
     if (name.isEmpty() || name.contains(u'/'))
         return {};
+    return folder + name.toUpper() + QStringLiteral(".bmp");
+}
+
+QImage readPicture(const QString& path)
+{
+    if (path.isEmpty())
+        return {};
     // Every picture is a BMP. Said so, with guessing off, the reader goes straight to Qt's own
     // BMP decoder; left to guess, it loads every image format plugin on the first picture and
     // asks each of them about every picture, which cost more than the decoding itself.
-    QImageReader reader(folder + name.toUpper() + QStringLiteral(".bmp"), "bmp");
+    QImageReader reader(path, "bmp");
     reader.setAutoDetectImageFormat(false);
     return reader.read();
 }
 
 } // namespace
 
+QString picturePath(const QString& name)
+{
+    return pathIn(QStringLiteral(":/pictures/"), name);
+}
+
 QImage loadPicture(const QString& name)
 {
-    return readPicture(QStringLiteral(":/pictures/"), name);
+    return readPicture(picturePath(name));
 }
 
 QImage loadDoublePicture(const QString& name)
 {
     constexpr qreal Double = 2;
-    QImage picture = readPicture(QStringLiteral(":/pictures/2x/"), name);
+    QImage picture = readPicture(pathIn(QStringLiteral(":/pictures/2x/"), name));
     picture.setDevicePixelRatio(Double);
     return picture;
 }

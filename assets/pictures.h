@@ -40,5 +40,8 @@ QImage loadPicture(const QString& name);
 // The same picture drawn at twice the size for dense screens, tagged with a device pixel
 // ratio of 2 so that it is drawn at the logical size of the 1x one; null as above.
 QImage loadDoublePicture(const QString& name);
+// Where that picture is stored among the program's resources; empty for a name that can be no
+// picture's.
+QString picturePath(const QString& name);
 
 } // namespace assets

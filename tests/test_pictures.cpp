@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assets/picture_cache.h"
 #include "assets/pictures.h"
+#include "assets/screen_picture.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -142,6 +143,8 @@ private Q_SLOTS:
         QFETCH(int, red);
         const QImage picture = assets::loadPicture(name);
         QVERIFY(red < 0 || coloursOf(picture).contains(qRgb(255, 0, 0)) == bool(red));
+        // Unpacked for the screen by hand, it is what Qt's reader and conversion make of it.
+        QCOMPARE(assets::loadScreenPicture(name), picture.convertToFormat(QImage::Format_RGB32));
         QTEST(picture.size(), "size");
         QCOMPARE(picture.colorTable(), StandardPalette);
         if (probe) {
@@ -176,6 +179,7 @@ private Q_SLOTS:
     {
         for (const char* name : {"", "RubL9", "11_bub", "NONE.bmp", "./NONE", "2x/NONE"}) {
             QVERIFY2(assets::loadPicture(name).isNull(), name);
+            QVERIFY2(assets::loadScreenPicture(name).isNull(), name);
             QVERIFY2(assets::loadDoublePicture(name).isNull(), name);
         }
     }

@@ -2,6 +2,7 @@
 #include "window/card_pictures.h"
 
 #include "assets/pictures.h"
+#include "assets/screen_picture.h"
 #include "store/settings.h"
 
 namespace window
@@ -10,15 +11,10 @@ namespace window
 namespace
 {
 
-QImage screenPicture(const QString& name)
-{
-    return assets::loadPicture(name).convertToFormat(QImage::Format_RGB32);
-}
-
 QImage loadBack(const QString& name, const QString& fallback)
 {
-    QImage back = screenPicture(name);
-    return back.isNull() ? screenPicture(fallback) : back;
+    QImage back = assets::loadScreenPicture(name);
+    return back.isNull() ? assets::loadScreenPicture(fallback) : back;
 }
 
 } // namespace
@@ -27,14 +23,14 @@ const QImage& CardPictures::face(game::Card card)
 {
     QImage& picture = faces_[game::indexOf(card.suit) * game::RankCount + game::indexOf(card.rank)];
     if (picture.isNull())
-        picture = screenPicture(assets::faceName(card));
+        picture = assets::loadScreenPicture(assets::faceName(card));
     return picture;
 }
 
 const QImage& CardPictures::emptyCell()
 {
     if (emptyCell_.isNull())
-        emptyCell_ = screenPicture(QStringLiteral("None"));
+        emptyCell_ = assets::loadScreenPicture(QStringLiteral("None"));
     return emptyCell_;
 }
 

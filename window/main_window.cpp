@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/main_window.h"
 
-#include "assets/pictures.h"
+#include "assets/screen_picture.h"
 #include "platform/desktop.h"
 #include "platform/sound.h"
 #include "window/table_view.h"
@@ -22,7 +22,7 @@ MainWindow::MainWindow(platform::Desktop& desktop, platform::Sound& sound,
 {
     setObjectName(QStringLiteral("FrmA"));
     setWindowTitle(QStringLiteral("Тавлен++"));
-    setWindowIcon(QIcon(QPixmap::fromImage(assets::loadPicture(QStringLiteral("MAINICON")))));
+    setWindowIcon(QIcon(QPixmap::fromImage(assets::loadScreenPicture(QStringLiteral("MAINICON")))));
     buildMenu();
     tableView_ = new TableView(game_, pictures_, this);
     setCentralWidget(tableView_);
