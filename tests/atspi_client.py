@@ -51,13 +51,13 @@ def _matches(node, role, name):
     return node.get_role_name() == role and (name is None or node.get_name() == name)
 
 
-def _search(node, role, name):
+def search(node, role, name):
     if node is None:
         return None
     if _matches(node, role, name):
         return node
     for index in range(node.get_child_count()):
-        found = _search(node.get_child_at_index(index), role, name)
+        found = search(node.get_child_at_index(index), role, name)
         if found is not None:
             return found
     return None
@@ -66,7 +66,7 @@ def _search(node, role, name):
 def find(root, role, name=None, timeout=TIMEOUT):
     """The first object under root, root included, of the role (AT-SPI's name for it, such as
     "push button") and, when given, the accessible name; waits for it to appear."""
-    return wait_until(f'no {role} "{name}"', lambda: _search(root, role, name), timeout)
+    return wait_until(f'no {role} "{name}"', lambda: search(root, role, name), timeout)
 
 
 def act(node, action):
