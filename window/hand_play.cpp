@@ -6,6 +6,8 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
+#include <vector>
 
 namespace window
 {

@@ -5,6 +5,9 @@
 #include "window/play_narration.h"
 #include "window/table_view.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace window
 {
 
@@ -144,11 +147,8 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
 
 void installTableAccessibility()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(accessibleFor);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    // Qt keeps a factory installed twice only once.
+    QAccessible::installFactory(accessibleFor);
 }
 
 TableAccessible::TableAccessible(TableView* view) : QAccessibleWidget(view, QAccessible::Pane)
