@@ -97,6 +97,15 @@ _NO_REPLY = ("atspi_error", 1)
 _DEFAULT_TIMEOUT_MS = 5000
 
 
+class Heard:
+    """An event as it arrived: its object, and that object's name read then. The name travels
+    apart from the event, and may have changed again by the time the test looks."""
+
+    def __init__(self, event):
+        self.source = event.source
+        self.name = event.source.get_name()
+
+
 class Events:
     """Records the events of the given types ("object:property-change:accessible-name", ...)
     from the moment it is made, so that an event that comes before the test looks for it is not
@@ -104,7 +113,7 @@ class Events:
 
     def __init__(self, *kinds):
         self._seen = []
-        self._listener = Atspi.EventListener.new(self._seen.append)
+        self._listener = Atspi.EventListener.new(lambda event: self._seen.append(Heard(event)))
         self._kinds = kinds
         for kind in kinds:
             self._listener.register(kind)

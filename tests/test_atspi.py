@@ -65,15 +65,12 @@ def hand_cards(table):
     return cards
 
 
-def heard_name(event):
-    """The new name a name-change event carries."""
-    return event.any_data if isinstance(event.any_data, str) else event.source.get_name()
-
-
 def pass_with_space():
     """Nothing in the hand fits: Space passes, pressed in the game's window."""
+    print("nothing in the hand fits: Space")
     subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", r"^Тавлен\+\+$",
-                    "windowfocus", "--sync", "key", "space"], check=True, timeout=atspi_client.TIMEOUT)
+                    "windowfocus", "--sync", "key", "space"],
+                   check=True, timeout=atspi_client.TIMEOUT)
 
 
 def play_a_card(binary):
@@ -82,34 +79,34 @@ def play_a_card(binary):
         window = find(game.app, "frame", "Тавлен++")
         table = find(window, "panel", "Стол")
         status = find(table, "status bar")
-        names = Events("object:property-change:accessible-name")
+        enabled = atspi_client.Atspi.StateType.ENABLED
         for _ in range(12):
             wait_until("the human's turn", lambda: status.get_name().endswith("Ваш ход"))
-            enabled = atspi_client.Atspi.StateType.ENABLED
             playable = [card for card in hand_cards(table) if has_state(card, enabled)]
             if playable:
                 break
+            moves = Events("object:property-change:accessible-name")
             pass_with_space()
-            names.wait("Сеня's move after the pass",
-                       lambda event: event.source == status and JOHN_MOVED.match(heard_name(event)))
+            moves.wait("Сеня's move after the pass",
+                       lambda event: event.source == status and JOHN_MOVED.match(event.name))
+            moves.close()
         else:
             raise Failure("no card could be laid in twelve turns")
 
         card = playable[0]
         name = card.get_name()
         held = len(hand_cards(table))
-        names.close()
         names = Events("object:property-change:accessible-name")
         act(card, "Press")
+        john = names.wait("Сеня's move",
+                          lambda event: event.source == status and JOHN_MOVED.match(event.name))
+        print(f"heard: {john.name}")
+        harry = names.wait("Лёлик's move",
+                           lambda event: event.source == status and HARRY_MOVED.match(event.name))
+        print(f"heard: {harry.name}")
+        names.close()
         wait_until(f"{name} on its place", lambda: atspi_client.search(table, "image", name))
         expect("the cards left in the hand", len(hand_cards(table)), held - 1)
-        john = names.wait("Сеня's move",
-                          lambda event: event.source == status and JOHN_MOVED.match(heard_name(event)))
-        print(f"heard: {heard_name(john)}")
-        harry = names.wait("Лёлик's move",
-                           lambda event: event.source == status and HARRY_MOVED.match(heard_name(event)))
-        print(f"heard: {heard_name(harry)}")
-        names.close()
     finally:
         game.close()
 
