@@ -51,13 +51,13 @@ def _matches(node, role, name):
     return node.get_role_name() == role and (name is None or node.get_name() == name)
 
 
-def _search(node, role, name):
+def search(node, role, name):
     if node is None:
         return None
     if _matches(node, role, name):
         return node
     for index in range(node.get_child_count()):
-        found = _search(node.get_child_at_index(index), role, name)
+        found = search(node.get_child_at_index(index), role, name)
         if found is not None:
             return found
     return None
@@ -66,7 +66,7 @@ def _search(node, role, name):
 def find(root, role, name=None, timeout=TIMEOUT):
     """The first object under root, root included, of the role (AT-SPI's name for it, such as
     "push button") and, when given, the accessible name; waits for it to appear."""
-    return wait_until(f'no {role} "{name}"', lambda: _search(root, role, name), timeout)
+    return wait_until(f'no {role} "{name}"', lambda: search(root, role, name), timeout)
 
 
 def act(node, action):
@@ -97,6 +97,15 @@ _NO_REPLY = ("atspi_error", 1)
 _DEFAULT_TIMEOUT_MS = 5000
 
 
+class Heard:
+    """An event as it arrived: its object, and that object's name read then. The name travels
+    apart from the event, and may have changed again by the time the test looks."""
+
+    def __init__(self, event):
+        self.source = event.source
+        self.name = event.source.get_name()
+
+
 class Events:
     """Records the events of the given types ("object:property-change:accessible-name", ...)
     from the moment it is made, so that an event that comes before the test looks for it is not
@@ -104,7 +113,7 @@ class Events:
 
     def __init__(self, *kinds):
         self._seen = []
-        self._listener = Atspi.EventListener.new(self._seen.append)
+        self._listener = Atspi.EventListener.new(lambda event: self._seen.append(Heard(event)))
         self._kinds = kinds
         for kind in kinds:
             self._listener.register(kind)

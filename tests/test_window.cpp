@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPainter>
 #include <QScopeGuard>
 #include <QTest>
 #include <QTextBrowser>
@@ -238,6 +239,33 @@ private Q_SLOTS:
         const int remaining = timer->remainingTime();
         pressSpace();
         QVERIFY(timer->remainingTime() <= remaining);
+    }
+
+    // The keys' ring shows only once a key has moved it, changes nothing but the ringed card's
+    // pixels, and goes when the pointer takes a card, leaving the table as the mouse saw it.
+    void theRingIsTheKeysOnly()
+    {
+        QVERIFY(playUntil([this] { return !legalDrops().empty(); }));
+        const game::Move drop = legalDrops().front();
+        int wrong = 1;
+        while (game().table()[wrong] || fits(hand()[drop.slot], wrong))
+            ++wrong;
+        const QImage untouched = drawnTable();
+        int first = 1;
+        while (!hand()[first])
+            ++first;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(view().ringedSlot(), first);
+        QImage ringed = drawnTable();
+        const QRect card = view().handCardRect(first);
+        QVERIFY(ringed.copy(card) != untouched.copy(card));
+        QPainter blank(&ringed);
+        blank.drawImage(card.topLeft(), untouched.copy(card));
+        blank.end();
+        QCOMPARE(ringed, untouched);
+        QVERIFY(!dragCard(drop.slot, wrong));
+        QCOMPARE(view().ringedSlot(), 0);
+        QCOMPARE(drawnTable(), untouched);
     }
 
     // A new game keeps a running timer's time and shows every card again; a picked design

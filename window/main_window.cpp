@@ -52,9 +52,12 @@ void MainWindow::newGame()
 
 void MainWindow::playComputerTick()
 {
+    const game::Player mover = game_.nextComputer();
     if (opponents::playTick(game_, level())) {
         playLayingSound();
         tableView_->refresh();
+    } else {
+        tableView_->showPass(mover);
     }
     syncTimer();
 }

@@ -4,6 +4,7 @@
 #include "assets/pictures.h"
 #include "game/legality.h"
 #include "window/card_pictures.h"
+#include "window/table_accessible.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -42,6 +43,9 @@ TableView::TableView(const game::Game& game, CardPictures& pictures, QWidget* pa
     setAutoFillBackground(true);
     setMouseTracking(true);
     setAcceptDrops(true);
+    // The keys move a ring through the hand; nothing shows until they do.
+    setFocusPolicy(Qt::StrongFocus);
+    installTableAccessibility();
     // Space passes from anywhere in the window, whichever control has the focus.
     auto* pass = new QShortcut(QKeySequence(Qt::Key_Space), this);
     pass->setContext(Qt::WindowShortcut);
@@ -50,6 +54,7 @@ TableView::TableView(const game::Game& game, CardPictures& pictures, QWidget* pa
 
 void TableView::refresh()
 {
+    const game::Hands shownBefore = shownHands_;
     shownTable_ = game_.table();
     for (const game::Player player : game::Players)
         shownHands_[game::indexOf(player)] = game_.hand(player);
@@ -59,6 +64,8 @@ void TableView::refresh()
         markedSlot_ = 0;
         setCursor(Qt::ArrowCursor);
     }
+    keepRingOnTheHand();
+    showChanges(shownBefore);
 }
 
 layout::PanelPlacement TableView::placement() const
@@ -134,8 +141,10 @@ void TableView::paintEvent(QPaintEvent* event)
     const layout::PanelPlacement p = placement();
     QPainter painter(this);
     paintCells(painter, {p.cellGrid, layout::CellGridRect.size()});
-    if (p.handVisible)
+    if (p.handVisible) {
         paintHand(painter, {p.handRow, layout::HandRowRect.size()});
+        paintRing(painter);
+    }
     if (p.columnsVisible) {
         paintBacks(painter, {p.johnColumn, layout::JohnColumnRect.size()}, game::Player::John);
         paintBacks(painter, {p.harryColumn, layout::HarryColumnRect.size()}, game::Player::Harry);
@@ -207,6 +216,7 @@ void TableView::mouseReleaseEvent(QMouseEvent* /*event*/)
 
 void TableView::startDrag(int slot)
 {
+    ringSlot(0); // the pointer has taken over from the keys
     auto* data = new QMimeData;
     data->setData(DragFormat, QByteArray::number(slot));
     auto* drag = new QDrag(this);

@@ -13,12 +13,14 @@ namespace window
 {
 
 class CardPictures;
+class TableAccessible;
 
 // The green table: the 36 cells, the human's hand along the bottom and the computers' backs
 // at the sides, drawn in one widget from the game as it stood at the last refresh() and the
 // pictures of the cards. It marks the hand cards that have a place with the hand pointer,
 // drags them, takes them where the game accepts them, and turns Space into a pass; what the
-// game makes of a drop or a pass is the window's to decide.
+// game makes of a drop or a pass is the window's to decide. The keys' ring, Return, a
+// double-click and a screen reader's action lay a card as a drop on its place would.
 class TableView : public QFrame
 {
     Q_OBJECT
@@ -47,6 +49,19 @@ public:
     bool columnsShow() const { return placement().columnsVisible; }
     bool marksPlayable(int slot) const { return slot != 0 && markedSlot_ == slot; }
 
+    // The keys' ring: the hand slot it surrounds, or 0 while it is hidden.
+    int ringedSlot() const { return ringedSlot_; }
+    // The card of a hand slot as shown, and how many cards a player holds as shown.
+    const game::Slot& shownHandCard(int slot) const;
+    int shownCardsHeld(game::Player player) const;
+    // The cell the game takes that hand card in now, or 0: while the computers move, for a
+    // card that fits nowhere, or for an empty slot.
+    int cellTaking(int slot) const;
+    // Lays the card of that slot where it fits, the way a drop there would; nothing otherwise.
+    void layIfItFits(int slot);
+    // A computer passed: a screen reader is told, when one listens.
+    void showPass(game::Player computer);
+
 Q_SIGNALS:
     // The human dropped the card of hand slot `slot` on a cell the game accepts it in.
     void cardDropped(int slot, int cell);
@@ -60,8 +75,11 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    friend class TableAccessible;
     layout::PanelPlacement placement() const;
     // The cell or the uppermost shown hand card at `at`, or 0 for none.
     int cellAt(QPoint at) const;
@@ -78,6 +96,14 @@ private:
     void paintHand(QPainter& painter, QRect panel);
     void paintBacks(QPainter& painter, QRect panel, game::Player computer);
 
+    // The keys' ring on the hand: moved to a slot (0 hides it), drawn, and kept on a card that
+    // is still in the hand after a refresh.
+    void ringSlot(int slot);
+    void paintRing(QPainter& painter) const;
+    void keepRingOnTheHand();
+    // Tells a screen reader, when one listens, what the last refresh changed.
+    void showChanges(const game::Hands& shownBefore);
+
     const game::Game& game_;
     CardPictures& pictures_;
     // The game as shown: the table and the three hands at the last refresh.
@@ -87,6 +113,9 @@ private:
     int pressedSlot_ = 0; // a marked card pressed, to be dragged once the pointer moves on
     QPoint pressPos_;
     int draggedSlot_ = 0;
+    int ringedSlot_ = 0;
+    // Made by Qt only once assistive technology asks for the table; owned by Qt's cache.
+    TableAccessible* accessible_ = nullptr;
 };
 
 } // namespace window
