@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/layout.h"
 
+#include "chart/pie_layout.h"
 #include "game/table.h"
 
 namespace window::layout
@@ -23,11 +24,8 @@ QPoint backPosition(int slot)
 
 int halfRoundedToEven(int twice)
 {
-    // Floor division first, so negative sizes round the same way as positive ones.
-    int half = twice >= 0 ? twice / 2 : -((-twice + 1) / 2);
-    if (twice % 2 != 0 && half % 2 != 0)
-        ++half;
-    return half;
+    // A whole number's half is exact in a double, so the chart's rounding gives the even side.
+    return chart::roundHalfToEven(twice / 2.0);
 }
 
 PanelPlacement placePanels(QSize client)
