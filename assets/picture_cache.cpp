@@ -6,18 +6,51 @@
 namespace assets
 {
 
+namespace
+{
+
+constexpr qreal DoubleRatio = 2;
+
+QImage forScreen(const QImage& picture)
+{
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
 QImage PictureCache::picture(const QString& name, qreal devicePixelRatio)
 {
     // Written so that a ratio that is no number at all gets the 1x pictures too.
     const bool dense = devicePixelRatio > 1;
     QHash<QString, QImage>& kept = dense ? double_ : single_;
     const QString key = name.toUpper();
-    if (const auto found = kept.constFind(key); found != kept.constEnd())
+    auto found = kept.constFind(key);
+    if (found == kept.constEnd()) {
+        const QImage picture = dense ? loadDoublePicture(name) : loadPicture(name);
+        if (picture.isNull())
+            return picture;
+        found = kept.insert(key, forScreen(picture));
+    }
+    return dense && devicePixelRatio < DoubleRatio ? scaledDown(key, *found, devicePixelRatio)
+                                                   : *found;
+}
+
+QImage PictureCache::scaledDown(const QString& key, const QImage& twice, qreal devicePixelRatio)
+{
+    if (devicePixelRatio != scaledRatio_) {
+        scaled_.clear();
+        scaledRatio_ = devicePixelRatio;
+    }
+    if (const auto found = scaled_.constFind(key); found != scaled_.constEnd())
         return *found;
-    QImage picture = dense ? loadDoublePicture(name) : loadPicture(name);
-    if (!picture.isNull())
-        kept.insert(key, picture);
-    return picture;
+    // The logical size of the 1x picture, in whole device pixels at this ratio.
+    const QSizeF logical = twice.deviceIndependentSize();
+    const QSize device(qRound(logical.width() * devicePixelRatio),
+                       qRound(logical.height() * devicePixelRatio));
+    QImage scaled =
+        forScreen(twice.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    scaled.setDevicePixelRatio(devicePixelRatio);
+    return *scaled_.insert(key, scaled);
 }
 
 } // namespace assets

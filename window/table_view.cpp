@@ -146,10 +146,11 @@ void TableView::paintCells(QPainter& painter, QRect panel)
 {
     painter.setClipRect(panel);
     painter.fillRect(panel, TableGreen);
+    const qreal ratio = painter.device()->devicePixelRatio();
     for (int cell = 1; cell <= game::TableCells; ++cell) {
         const game::Slot& card = shownTable_[cell];
         painter.drawImage(cellRect(cell).topLeft(),
-                          card ? pictures_.face(*card) : pictures_.emptyCell());
+                          card ? pictures_.face(*card, ratio) : pictures_.emptyCell(ratio));
     }
 }
 
@@ -157,18 +158,20 @@ void TableView::paintHand(QPainter& painter, QRect panel)
 {
     painter.setClipRect(panel);
     painter.fillRect(panel, TableGreen);
+    const qreal ratio = painter.device()->devicePixelRatio();
     const game::Hand& hand = shownHands_[game::indexOf(game::Player::Human)];
     for (int slot = 1; slot <= game::HandSlots; ++slot)
         if (hand[slot])
-            painter.drawImage(handCardRect(slot).topLeft(), pictures_.face(*hand[slot]));
+            painter.drawImage(handCardRect(slot).topLeft(), pictures_.face(*hand[slot], ratio));
 }
 
 void TableView::paintBacks(QPainter& painter, QRect panel, game::Player computer)
 {
     painter.setClipRect(panel);
     painter.fillRect(panel, TableGreen);
-    const QImage& back =
-        computer == game::Player::John ? pictures_.leftBack() : pictures_.rightBack();
+    const qreal ratio = painter.device()->devicePixelRatio();
+    const QImage back =
+        computer == game::Player::John ? pictures_.leftBack(ratio) : pictures_.rightBack(ratio);
     const game::Hand& hand = shownHands_[game::indexOf(computer)];
     for (int slot = 1; slot <= game::HandSlots; ++slot)
         if (hand[slot])
