@@ -3,6 +3,9 @@
 
 #include "assets/pictures.h"
 
+#include <QPaintEngine>
+#include <QPainter>
+
 namespace assets
 {
 
@@ -28,7 +31,7 @@ QImage PictureCache::picture(const QString& name, qreal devicePixelRatio)
     if (found == kept.constEnd()) {
         const QImage picture = dense ? loadDoublePicture(name) : loadPicture(name);
         if (picture.isNull())
-            return picture;
+            return {};
         found = kept.insert(key, forScreen(picture));
     }
     return dense && devicePixelRatio < DoubleRatio ? scaledDown(key, *found, devicePixelRatio)
@@ -51,6 +54,13 @@ QImage PictureCache::scaledDown(const QString& key, const QImage& twice, qreal d
         forScreen(twice.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     scaled.setDevicePixelRatio(devicePixelRatio);
     return *scaled_.insert(key, scaled);
+}
+
+qreal paintedRatio(const QPainter& painter)
+{
+    // A widget's painter names the widget as its device even when its painting is redirected
+    // into a picture; the engine paints on the real one.
+    return painter.paintEngine()->paintDevice()->devicePixelRatio();
 }
 
 } // namespace assets

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QString>
 
+class QPainter;
+
 namespace assets
 {
 
@@ -31,5 +33,9 @@ private:
     QHash<QString, QImage> scaled_;
     qreal scaledRatio_ = 0;
 };
+
+// The device pixel ratio of what a painter paints on: of the screen for a widget painted as
+// usual, of the picture for a widget rendered into one.
+qreal paintedRatio(const QPainter& painter);
 
 } // namespace assets

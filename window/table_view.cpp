@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/table_view.h"
 
+#include "assets/picture_cache.h"
 #include "assets/pictures.h"
 #include "game/legality.h"
 #include "window/card_pictures.h"
@@ -146,7 +147,7 @@ void TableView::paintCells(QPainter& painter, QRect panel)
 {
     painter.setClipRect(panel);
     painter.fillRect(panel, TableGreen);
-    const qreal ratio = painter.device()->devicePixelRatio();
+    const qreal ratio = assets::paintedRatio(painter);
     for (int cell = 1; cell <= game::TableCells; ++cell) {
         const game::Slot& card = shownTable_[cell];
         painter.drawImage(cellRect(cell).topLeft(),
@@ -158,7 +159,7 @@ void TableView::paintHand(QPainter& painter, QRect panel)
 {
     painter.setClipRect(panel);
     painter.fillRect(panel, TableGreen);
-    const qreal ratio = painter.device()->devicePixelRatio();
+    const qreal ratio = assets::paintedRatio(painter);
     const game::Hand& hand = shownHands_[game::indexOf(game::Player::Human)];
     for (int slot = 1; slot <= game::HandSlots; ++slot)
         if (hand[slot])
@@ -169,7 +170,7 @@ void TableView::paintBacks(QPainter& painter, QRect panel, game::Player computer
 {
     painter.setClipRect(panel);
     painter.fillRect(panel, TableGreen);
-    const qreal ratio = painter.device()->devicePixelRatio();
+    const qreal ratio = assets::paintedRatio(painter);
     const QImage back =
         computer == game::Player::John ? pictures_.leftBack(ratio) : pictures_.rightBack(ratio);
     const game::Hand& hand = shownHands_[game::indexOf(computer)];
