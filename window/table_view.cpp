@@ -5,6 +5,7 @@
 #include "assets/pictures.h"
 #include "game/legality.h"
 #include "window/card_pictures.h"
+#include "window/sunken_bevel.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -129,11 +130,11 @@ bool TableView::hasPlace(int slot) const
     return card && game::isPlayable(game_.table(), *card);
 }
 
-void TableView::paintEvent(QPaintEvent* event)
+void TableView::paintEvent(QPaintEvent* /*event*/)
 {
-    QFrame::paintEvent(event); // the bevel
     const layout::PanelPlacement p = placement();
     QPainter painter(this);
+    drawSunkenBevel(painter, rect(), palette(), FeltBevelWidth);
     paintCells(painter, {p.cellGrid, layout::CellGridRect.size()});
     if (p.handVisible)
         paintHand(painter, {p.handRow, layout::HandRowRect.size()});
