@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assets/pictures.h"
 
+#include <QFile>
 #include <QImageReader>
 
 namespace assets
@@ -40,6 +41,12 @@ QString picturePath(const QString& name)
 QImage loadPicture(const QString& name)
 {
     return readPicture(picturePath(name));
+}
+
+bool hasPicture(const QString& name)
+{
+    const QString path = picturePath(name);
+    return !path.isEmpty() && QFile::exists(path);
 }
 
 QImage loadDoublePicture(const QString& name)

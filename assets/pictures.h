@@ -37,6 +37,10 @@ inline QString faceName(game::Card card)
 // The picture stored under `name`, matched without regard to case; a null image when no
 // picture has that name.
 QImage loadPicture(const QString& name);
+// Whether a picture is stored under `name`, found without reading it.
+bool hasPicture(const QString& name);
+// Whether a picture is stored under `name`, found without reading it.
+bool hasPicture(const QString& name);
 // The same picture drawn at twice the size for dense screens, tagged with a device pixel
 // ratio of 2 so that it is drawn at the logical size of the 1x one; null as above.
 QImage loadDoublePicture(const QString& name);

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/pie_chart.h"
 
+#include "chart/sunken_groove.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
 #include <QtMath>
-#include <qdrawutil.h>
 
 namespace chart
 {
@@ -16,7 +17,6 @@ namespace
 
 // The size the statistics window gives the chart.
 constexpr QSize DesignedSize{300, 265};
-constexpr int BevelWidth = 1;
 constexpr int LineWidth = 1;
 const QString FontFamily = QStringLiteral("Arial");
 constexpr int TitlePixelSize = 16;
@@ -48,16 +48,18 @@ void drawPanel(QPainter& painter, QSize size, const QPalette& palette)
 {
     const QRect panel({0, 0}, size);
     painter.fillRect(panel, palette.color(QPalette::Button));
-    qDrawShadeRect(&painter, panel, palette, true, BevelWidth, 0);
+    drawSunkenGroove(painter, panel, palette);
 }
 
-// A 1-pixel frame on the edge pixels of `box`.
+// A 1-pixel frame on the edge pixels of `box`, filled rather than stroked so that it covers
+// whole logical pixels on a screen of any density.
 void drawFrame(QPainter& painter, const EdgeRect& box, const QColor& color)
 {
-    painter.setPen(QPen(color, LineWidth));
-    painter.setBrush(Qt::NoBrush);
-    // An aliased outline covers one pixel more than its rectangle's width and height.
-    painter.drawRect(box.left, box.top, box.width() - LineWidth, box.height() - LineWidth);
+    const int width = box.width(), height = box.height();
+    painter.fillRect(box.left, box.top, width, LineWidth, color);
+    painter.fillRect(box.left, box.bottom - LineWidth, width, LineWidth, color);
+    painter.fillRect(box.left, box.top, LineWidth, height, color);
+    painter.fillRect(box.right - LineWidth, box.top, LineWidth, height, color);
 }
 
 void drawText(QPainter& painter, const TextPlacement& text)

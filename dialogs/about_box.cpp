@@ -2,6 +2,7 @@
 #include "dialogs/about_box.h"
 
 #include "assets/pictures.h"
+#include "dialogs/picture_label.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -24,10 +25,9 @@ constexpr int LabelHeight = 13;
 AboutBox::AboutBox(QWidget* owner)
     : FixedDialog("FrmB", QStringLiteral("О программе"), ClientSize, owner)
 {
-    auto* icon = new QLabel(this);
+    auto* icon = new PictureLabel(QStringLiteral("MAINICON"), this);
     icon->setObjectName(QStringLiteral("Image1"));
     icon->setGeometry(IconGeometry);
-    icon->setPixmap(QPixmap::fromImage(assets::loadPicture(QStringLiteral("MAINICON"))));
     icon->setAccessibleName(QStringLiteral("Значок игры"));
 
     auto* name =

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/design_picture.h"
 
+#include "assets/picture_cache.h"
 #include "assets/pictures.h"
 
 #include <QKeyEvent>
@@ -33,9 +34,7 @@ constexpr int CardMargin = 3;
 
 } // namespace
 
-DesignPicture::DesignPicture(int design, QWidget* parent)
-    : QWidget(parent), design_(design),
-      picture_(assets::loadPicture(QStringLiteral("Design%1").arg(design)))
+DesignPicture::DesignPicture(int design, QWidget* parent) : QWidget(parent), design_(design)
 {
     setObjectName(QStringLiteral("Image%1").arg(design));
     setFixedSize(assets::FaceWidth, assets::FaceHeight);
@@ -60,7 +59,9 @@ void DesignPicture::showRing(bool shown)
 void DesignPicture::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, picture_);
+    painter.drawImage(
+        0, 0,
+        pictures_.picture(QStringLiteral("Design%1").arg(design_), assets::paintedRatio(painter)));
     if (ringShown_) {
         // The ring fills the white margin between the card's black edge and the design's own
         // frame, where it stands out on every design.

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QImage>
+#include "assets/picture_cache.h"
+
 #include <QWidget>
 
 namespace dialogs
@@ -32,7 +33,8 @@ protected:
 
 private:
     const int design_;
-    QImage picture_;
+    // Only the picture for the screen the chooser is on is read.
+    assets::PictureCache pictures_;
     bool ringShown_ = false;
 };
 

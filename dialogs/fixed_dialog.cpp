@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/fixed_dialog.h"
 
-#include <QFrame>
+#include "chart/sunken_groove.h"
+
+#include <QPainter>
 #include <QScreen>
 
 namespace dialogs
@@ -45,11 +47,20 @@ void FixedDialog::setVisible(bool visible)
     QDialog::setVisible(visible);
 }
 
+SunkenPanel::SunkenPanel(QWidget* parent) : QFrame(parent) {}
+
+void SunkenPanel::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    chart::drawSunkenGroove(painter, rect(), palette());
+}
+
 QFrame* makeSunkenPanel(const QString& objectName, const QRect& geometry, QWidget* parent)
 {
-    auto* panel = new QFrame(parent);
+    auto* panel = new SunkenPanel(parent);
     panel->setObjectName(objectName);
-    // A sunken box one pixel wide is drawn as a lowered line with a raised one inside it.
+    // A sunken box one pixel wide is a lowered line with a raised one inside it; the style
+    // keeps the contents clear of both.
     panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     panel->setLineWidth(1);
     panel->setMidLineWidth(0);

@@ -2,8 +2,7 @@
 #pragma once
 
 #include <QDialog>
-
-class QFrame;
+#include <QFrame>
 
 namespace dialogs
 {
@@ -19,7 +18,19 @@ public:
     void setVisible(bool visible) override;
 };
 
-// A panel sunk into the dialog with a raised rim just inside it, at `geometry`.
+// A panel sunk into the dialog with a raised rim just inside it, drawn in whole logical pixels
+// so that its edges stay hard on a dense screen.
+class SunkenPanel : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit SunkenPanel(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A sunken panel at `geometry`.
 QFrame* makeSunkenPanel(const QString& objectName, const QRect& geometry, QWidget* parent);
 
 } // namespace dialogs

@@ -4,7 +4,8 @@
 # while it waits for the human, each next to a bare Qt main window with the same menu bar.
 # Builds what it needs (a Release build of its own with the yardstick and the window watcher,
 # in build/bench), then measures both in one private virtual X server, taking turns start by
-# start. The ratios, game over yardstick, are on the last line.
+# start; then both again on a dense screen (QT_SCALE_FACTOR=2) in a virtual X server twice the
+# size. The ratios, game over yardstick, are on the last line of each.
 # Usage: scripts/benchmark.sh [start-ups of each program, 7 or more; default 15]
 set -euo pipefail
 
@@ -27,7 +28,10 @@ if [ "${1:-}" != --in-xvfb ]; then
     tavlen_packages+=(pkg-config libx11-dev libxdamage-dev valgrind)
     tavlen_setup
     tavlen_build "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTAVLEN_BENCH_TOOLS=ON
-    exec tests/xvfb_run.sh "$repo/scripts/benchmark.sh" --in-xvfb "$runs"
+    tests/xvfb_run.sh "$repo/scripts/benchmark.sh" --in-xvfb "$runs"
+    echo
+    QT_SCALE_FACTOR=2 TAVLEN_XVFB_SCREEN=2048x1536x24 \
+        exec tests/xvfb_run.sh "$repo/scripts/benchmark.sh" --in-xvfb "$runs"
 fi
 runs=$2
 
@@ -141,6 +145,7 @@ for run in $(seq "$runs"); do
     fi
 done
 
+echo "at QT_SCALE_FACTOR=${QT_SCALE_FACTOR:-1}"
 echo "load average during the run: $(cut -d ' ' -f 1-3 /proc/loadavg) on $(nproc) cores"
 echo "start-up, ms from exec, $runs starts each taking turns (minimum / median):"
 start_times() {

@@ -244,6 +244,76 @@ private Q_SLOTS:
             QCOMPARE(outline, circle.rect);
         }
     }
+
+    // On a screen of ratio 2 the chart is the same drawing at twice the size: each pixel of
+    // the panel's groove and of every frame is a block of 2 x 2 device pixels of its colour
+    // at 1x, the pie's outline reaches the doubled edges of its rectangle two device pixels
+    // deep, and away from the texts no pixel has a colour the chart does not paint with.
+    void drawnSharpAtRatioTwo()
+    {
+        PieChart chart;
+        chart.resize(300, 265);
+        const QList<PiePoint> points = players(7, 12, 5);
+        for (const PiePoint& point : points)
+            chart.add(point.value, point.label, point.color);
+        const QImage single = chart.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage twice(chart.size() * 2, QImage::Format_RGB32);
+        twice.setDevicePixelRatio(2);
+        chart.render(&twice);
+        const PieLayout layout = chart.currentLayout();
+
+        QList<EdgeRect> frames{{0, 0, 300, 265}, {1, 1, 299, 264}, layout.legend.frame};
+        for (int i = 0; i < 3; ++i)
+            frames << layout.legend.entries[i].colorBox << layout.marks[i].box;
+        for (const EdgeRect& frame : frames)
+            QCOMPARE(offEdge(single, frame,
+                             [&](int x, int y) {
+                                 const QRgb colour = single.pixel(x, y);
+                                 for (int dy = 0; dy < 2; ++dy)
+                                     for (int dx = 0; dx < 2; ++dx)
+                                         if (twice.pixel(2 * x + dx, 2 * y + dy) != colour)
+                                             return ~colour;
+                                 return colour;
+                             }),
+                     QString());
+
+        const CircleLayout& circle = layout.circle;
+        const EdgeRect doubled{2 * circle.rect.left, 2 * circle.rect.top, 2 * circle.rect.right,
+                               2 * circle.rect.bottom};
+        const QPoint centre = circle.centre * 2;
+        EdgeRect outline{centre.x(), centre.y(), centre.x(), centre.y()};
+        for (int y = 0; y < twice.height(); ++y)
+            for (int x = 0; x < twice.width(); ++x)
+                if (twice.pixel(x, y) == Black &&
+                    std::hypot(x - centre.x(), y - centre.y()) <= 2 * circle.rx + 4)
+                    outline = {std::min(outline.left, x), std::min(outline.top, y),
+                               std::max(outline.right, x + 1), std::max(outline.bottom, y + 1)};
+        QCOMPARE(outline, doubled);
+        // Two device pixels deep where the outline meets the rectangle's left and top edges.
+        for (int depth = 0; depth < 3; ++depth) {
+            QCOMPARE(twice.pixel(doubled.left + depth, centre.y()) == Black, depth < 2);
+            QCOMPARE(twice.pixel(centre.x(), doubled.top + depth) == Black, depth < 2);
+        }
+
+        const QPalette palette = chart.palette();
+        QSet<QRgb> painted{Black,
+                           White,
+                           MarkBoxColor.rgb(),
+                           palette.color(QPalette::Button).rgb(),
+                           palette.color(QPalette::Dark).rgb(),
+                           palette.color(QPalette::Light).rgb()};
+        for (const PiePoint& point : points)
+            painted.insert(point.color.rgb());
+        QList<QRect> texts{{0, 0, 300, layout.plot.top}, layout.legend.frame.toQRect()};
+        for (const MarkLayout& mark : layout.marks)
+            texts << mark.box.toQRect();
+        for (int y = 0; y < twice.height(); ++y)
+            for (int x = 0; x < twice.width(); ++x)
+                if (std::none_of(texts.begin(), texts.end(),
+                                 [&](const QRect& text) { return text.contains(x / 2, y / 2); }))
+                    QVERIFY2(painted.contains(twice.pixel(x, y)),
+                             qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    }
 };
 
 QTEST_MAIN(TestChart)

@@ -192,6 +192,14 @@ private Q_SLOTS:
                 QCOMPARE(hit->grab().toImage().convertToFormat(QImage::Format_RGB32),
                          assets::loadPicture(QStringLiteral("Design%1").arg(design))
                              .convertToFormat(QImage::Format_RGB32));
+                // On a screen of ratio 2, the generator's 2x picture.
+                QImage dense(hit->size() * 2, QImage::Format_RGB32);
+                dense.setDevicePixelRatio(2);
+                hit->render(&dense);
+                dense.setDevicePixelRatio(1);
+                QCOMPARE(dense,
+                         QImage(QStringLiteral(TAVLEN_PICTURE_DIR "/2x/DESIGN%1.bmp").arg(design))
+                             .convertToFormat(QImage::Format_RGB32));
                 QTest::mouseClick(hit, Qt::RightButton, {}, hit->mapFrom(&chooser, at));
                 QVERIFY(picked.isEmpty() && chooser.isVisible());
                 QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(&chooser, at));

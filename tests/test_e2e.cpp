@@ -5,7 +5,8 @@
 // that fits: its trace says what each computer lays on each tick and what the human lays or
 // passes, and the window must show exactly that, each card in its cell and the back of its
 // slot gone, each laying sound starting before its card shows. Run it through
-// tests/xvfb_run.sh.
+// tests/xvfb_run.sh, at 1 or with QT_SCALE_FACTOR=2 on a dense screen, where the X server's
+// pixels must be the pictures drawn at twice the size.
 #include "card_text.h"
 #include "window_fixture.h"
 
@@ -31,8 +32,32 @@ bool xdotool(const QStringList& arguments)
            process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
+// The X server's pixels for a point or an area given in Qt's logical coordinates, on a screen
+// at the origin.
+qreal deviceRatio()
+{
+    return QGuiApplication::primaryScreen()->devicePixelRatio();
+}
+QPoint onServer(QPoint at)
+{
+    return (QPointF(at) * deviceRatio()).toPoint();
+}
+QRect onServer(QRect area)
+{
+    return {onServer(area.topLeft()), (QSizeF(area.size()) * deviceRatio()).toSize()};
+}
+
+// The picture the artwork generator drew for the screen's density, read from its file.
+QImage generatedPicture(const QString& name)
+{
+    const QString folder = deviceRatio() > 1 ? QStringLiteral("/2x/") : QStringLiteral("/");
+    return QImage(QStringLiteral(TAVLEN_PICTURE_DIR) + folder + name.toUpper() +
+                  QStringLiteral(".bmp"));
+}
+
 QStringList moveTo(QPoint at)
 {
+    at = onServer(at);
     return {"sleep", "0.03", "mousemove", QString::number(at.x()), QString::number(at.y())};
 }
 
@@ -117,6 +142,34 @@ private:
         return xdotool(steps + QStringList{"sleep", "0.1", "mouseup", "1", "sleep", "0.05"});
     }
 
+    // The first card of the deal, or back or empty place, that is not its picture for the
+    // screen's density pixel for pixel on the X server: the hand cards and the backs where
+    // the next one leaves them uncovered, and the empty places; empty when all are.
+    QString pictureNotShown() const
+    {
+        const QImage screen = window.screen()->grabWindow(0).toImage();
+        const auto shows = [&](QRect area, QSize uncovered, const QString& name) {
+            const QRect global(view().mapToGlobal(area.topLeft()), uncovered);
+            return drawnAt(screen, onServer(global), generatedPicture(name));
+        };
+        const QSize face(assets::FaceWidth, assets::FaceHeight);
+        for (int k = 1; k <= game::HandSlots; ++k) {
+            const bool last = k == game::HandSlots;
+            const QString name = assets::faceName(game().hand(game::Player::Human)[k].value());
+            if (!shows(view().handCardRect(k),
+                       last ? face : QSize(UncoveredHandCard, face.height()), name))
+                return name;
+            const QSize back(assets::BackWidth, last ? assets::BackHeight : UncoveredBack);
+            if (!shows(view().backRect(game::Player::John, k), back, QStringLiteral("RUBL1")) ||
+                !shows(view().backRect(game::Player::Harry, k), back, QStringLiteral("RUBR1")))
+                return QStringLiteral("back %1").arg(k);
+        }
+        for (int n = 1; n <= game::TableCells; ++n)
+            if (!view().cardShownAt(n) && !shows(view().cellRect(n), face, QStringLiteral("NONE")))
+                return QStringLiteral("cell %1").arg(n);
+        return {};
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -128,6 +181,7 @@ private Q_SLOTS:
         }
         QVERIFY(!turns.isEmpty() && dealt.size() == game::PlayerCount);
         timer->setInterval(FastTicks);
+        timer->stop();                      // until the deal has been looked at
         menu().highLevel->setChecked(true); // the level the seed was chosen with
         // Each laying sound starts before its card shows, when the cards laid before it do.
         sound.onPlay = [this] {
@@ -138,6 +192,17 @@ private Q_SLOTS:
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+
+    // The window is the designed size in the screen's own pixels, and each card of the deal
+    // is its picture for the screen's density, pixel for pixel: the hand cards and the backs
+    // where the next one leaves them uncovered, and the empty places.
+    void theDealShowsThePicturesOfTheScreensDensity()
+    {
+        QCOMPARE(window.screen()->grabWindow(window.winId()).size(),
+                 (QSizeF(792, 545) * deviceRatio()).toSize());
+        QTRY_COMPARE(pictureNotShown(), QString());
+        timer->start();
     }
 
     void playsTheSimulatorsGameWithTheMouseAndSpace()
@@ -174,11 +239,18 @@ private Q_SLOTS:
         for (int n = 1; n <= game::TableCells; ++n) {
             const QRect cell(view().mapToGlobal(view().cellRect(n).topLeft()),
                              view().cellRect(n).size());
-            const QImage face = assets::loadPicture(assets::faceName(laid.value(n)));
-            QTRY_VERIFY(drawnAt(window.screen()->grabWindow(0).toImage(), cell, face));
+            const QImage face = generatedPicture(assets::faceName(laid.value(n)));
+            QTRY_VERIFY(drawnAt(window.screen()->grabWindow(0).toImage(), onServer(cell), face));
         }
         QCOMPARE(sound.plays, game::TableCells); // every card was laid with the sound
         QCOMPARE(next, turns.size());            // and no tick came after the last
+
+        // The menu's keys: Alt and Down open "Игра" at "Сначала", and Return deals anew.
+        timer->disconnect(this);
+        timer->setInterval(MoveTimeout); // so that the new deal is seen before a card is laid
+        QVERIFY(xdotool({"windowfocus", "--sync", QString::number(window.winId()), "key", "--delay",
+                         "200", "alt", "Down", "Return"}));
+        QTRY_VERIFY(cardsShown() == 0 && view().handCardShows(1) && timer->isActive());
     }
 };
 

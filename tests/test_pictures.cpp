@@ -248,33 +248,46 @@ private Q_SLOTS:
     }
 
     // A view asks for its pictures at its screen's device pixel ratio: 1 and below the 1x
-    // picture, anything above the 2x one, drawn at the same logical size.
+    // picture, 2 and above the 2x one, and a ratio in between the 2x one smoothed down to it
+    // (71 x 96 at 1.25 is 88.75 x 120, so 89 x 120), each drawn at the same logical size.
     void cachedForTheScreensRatio_data()
     {
         QTest::addColumn<qreal>("ratio");
-        QTest::addColumn<int>("scale");
-        QTest::newRow("1") << 1.0 << 1;
-        QTest::newRow("0.75") << 0.75 << 1;
-        QTest::newRow("not a number") << qQNaN() << 1;
-        QTest::newRow("1.25") << 1.25 << 2;
-        QTest::newRow("1.5") << 1.5 << 2;
-        QTest::newRow("2") << 2.0 << 2;
-        QTest::newRow("3") << 3.0 << 2;
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<qreal>("tag");
+        QTest::newRow("1") << 1.0 << QSize(71, 96) << 1.0;
+        QTest::newRow("0.75") << 0.75 << QSize(71, 96) << 1.0;
+        QTest::newRow("not a number") << qQNaN() << QSize(71, 96) << 1.0;
+        QTest::newRow("1.25") << 1.25 << QSize(89, 120) << 1.25;
+        QTest::newRow("1.5") << 1.5 << QSize(107, 144) << 1.5;
+        QTest::newRow("2") << 2.0 << QSize(142, 192) << 2.0;
+        QTest::newRow("3") << 3.0 << QSize(142, 192) << 2.0;
     }
     void cachedForTheScreensRatio()
     {
         QFETCH(qreal, ratio);
-        QFETCH(int, scale);
+        QFETCH(QSize, size);
+        QFETCH(qreal, tag);
         assets::PictureCache cache;
         const QImage face = cache.picture(QStringLiteral("10_che"), ratio);
-        QCOMPARE(face.size(), QSize(assets::FaceWidth, assets::FaceHeight) * scale);
-        QCOMPARE(face.devicePixelRatio(), qreal(scale));
+        QCOMPARE(face.size(), size);
+        QCOMPARE(face.devicePixelRatio(), tag);
         // Kept, whatever the spelling: the same image, not read again.
         QCOMPARE(cache.picture(QStringLiteral("10_CHE"), ratio).cacheKey(), face.cacheKey());
-        // The other density is its own picture, even after this one was kept.
-        const qreal other = scale == 1 ? 2.0 : 1.0;
+        // The other density is its own picture, even after this one was kept; so is another
+        // ratio in between.
+        const qreal other = tag == 1 ? 2.0 : 1.0;
         QCOMPARE(cache.picture(QStringLiteral("10_che"), other).size(),
-                 QSize(assets::FaceWidth, assets::FaceHeight) * (3 - scale));
+                 QSize(assets::FaceWidth, assets::FaceHeight) * other);
+        QCOMPARE(cache.picture(QStringLiteral("10_che"), 1.75).size(), QSize(124, 168));
+        // Smoothed, not stepped: a picture in between has colours of its own along its edges,
+        // where one at 1x or 2x has only those of its palette.
+        QSet<QRgb> colours;
+        for (int y = 0; y < face.height(); ++y)
+            for (int x = 0; x < face.width(); ++x)
+                colours.insert(face.pixel(x, y));
+        const bool between = tag > 1 && tag < 2;
+        QCOMPARE(colours.size() > StandardPalette.size(), between);
     }
 
     void layingSoundIsLongEnoughToHear()

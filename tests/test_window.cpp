@@ -147,6 +147,15 @@ private Q_SLOTS:
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 450);
         const QImage table = drawnTable();
+        // The felt's bevel is the one Qt draws for a panel sunk two pixels deep.
+        QFrame sunken;
+        sunken.setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        sunken.setLineWidth(2);
+        sunken.resize(table.size());
+        const QImage bevel = sunken.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRegion rim = QRegion(table.rect()).subtracted(table.rect().adjusted(2, 2, -2, -2));
+        for (const QRect& strip : rim)
+            QCOMPARE(table.copy(strip), bevel.copy(strip));
         for (int k = 1; k <= game::HandSlots; ++k) {
             QRect uncovered = view().handCardRect(k);
             if (k < game::HandSlots)

@@ -2,7 +2,6 @@
 #include "window/card_pictures.h"
 
 #include "assets/pictures.h"
-#include "assets/screen_picture.h"
 #include "store/settings.h"
 
 namespace window
@@ -11,34 +10,38 @@ namespace window
 namespace
 {
 
-QImage loadBack(const QString& name, const QString& fallback)
+QString backOrFallback(const QString& name, const QString& fallback)
 {
-    QImage back = assets::loadScreenPicture(name);
-    return back.isNull() ? assets::loadScreenPicture(fallback) : back;
+    return assets::hasPicture(name) ? name : fallback;
 }
 
 } // namespace
 
-const QImage& CardPictures::face(game::Card card)
+QImage CardPictures::face(game::Card card, qreal devicePixelRatio)
 {
-    QImage& picture = faces_[game::indexOf(card.suit) * game::RankCount + game::indexOf(card.rank)];
-    if (picture.isNull())
-        picture = assets::loadScreenPicture(assets::faceName(card));
-    return picture;
+    return pictures_.picture(assets::faceName(card), devicePixelRatio);
 }
 
-const QImage& CardPictures::emptyCell()
+QImage CardPictures::emptyCell(qreal devicePixelRatio)
 {
-    if (emptyCell_.isNull())
-        emptyCell_ = assets::loadScreenPicture(QStringLiteral("None"));
-    return emptyCell_;
+    return pictures_.picture(QStringLiteral("None"), devicePixelRatio);
 }
 
 void CardPictures::setBacks(const QString& leftName, const QString& rightName)
 {
     const store::Settings defaults;
-    leftBack_ = loadBack(leftName, defaults.leftBack);
-    rightBack_ = loadBack(rightName, defaults.rightBack);
+    leftBack_ = backOrFallback(leftName, defaults.leftBack);
+    rightBack_ = backOrFallback(rightName, defaults.rightBack);
+}
+
+QImage CardPictures::leftBack(qreal devicePixelRatio)
+{
+    return pictures_.picture(leftBack_, devicePixelRatio);
+}
+
+QImage CardPictures::rightBack(qreal devicePixelRatio)
+{
+    return pictures_.picture(rightBack_, devicePixelRatio);
 }
 
 } // namespace window

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/table_view.h"
 
+#include "assets/picture_cache.h"
 #include "assets/pictures.h"
 #include "game/legality.h"
 #include "window/card_pictures.h"
 #include "window/table_accessible.h"
+#include "window/sunken_bevel.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -135,11 +137,11 @@ bool TableView::hasPlace(int slot) const
     return card && game::isPlayable(game_.table(), *card);
 }
 
-void TableView::paintEvent(QPaintEvent* event)
+void TableView::paintEvent(QPaintEvent* /*event*/)
 {
-    QFrame::paintEvent(event); // the bevel
     const layout::PanelPlacement p = placement();
     QPainter painter(this);
+    drawSunkenBevel(painter, rect(), palette(), FeltBevelWidth);
     paintCells(painter, {p.cellGrid, layout::CellGridRect.size()});
     if (p.handVisible) {
         paintHand(painter, {p.handRow, layout::HandRowRect.size()});
@@ -155,10 +157,11 @@ void TableView::paintCells(QPainter& painter, QRect panel)
 {
     painter.setClipRect(panel);
     painter.fillRect(panel, TableGreen);
+    const qreal ratio = assets::paintedRatio(painter);
     for (int cell = 1; cell <= game::TableCells; ++cell) {
         const game::Slot& card = shownTable_[cell];
         painter.drawImage(cellRect(cell).topLeft(),
-                          card ? pictures_.face(*card) : pictures_.emptyCell());
+                          card ? pictures_.face(*card, ratio) : pictures_.emptyCell(ratio));
     }
 }
 
@@ -166,18 +169,20 @@ void TableView::paintHand(QPainter& painter, QRect panel)
 {
     painter.setClipRect(panel);
     painter.fillRect(panel, TableGreen);
+    const qreal ratio = assets::paintedRatio(painter);
     const game::Hand& hand = shownHands_[game::indexOf(game::Player::Human)];
     for (int slot = 1; slot <= game::HandSlots; ++slot)
         if (hand[slot])
-            painter.drawImage(handCardRect(slot).topLeft(), pictures_.face(*hand[slot]));
+            painter.drawImage(handCardRect(slot).topLeft(), pictures_.face(*hand[slot], ratio));
 }
 
 void TableView::paintBacks(QPainter& painter, QRect panel, game::Player computer)
 {
     painter.setClipRect(panel);
     painter.fillRect(panel, TableGreen);
-    const QImage& back =
-        computer == game::Player::John ? pictures_.leftBack() : pictures_.rightBack();
+    const qreal ratio = assets::paintedRatio(painter);
+    const QImage back =
+        computer == game::Player::John ? pictures_.leftBack(ratio) : pictures_.rightBack(ratio);
     const game::Hand& hand = shownHands_[game::indexOf(computer)];
     for (int slot = 1; slot <= game::HandSlots; ++slot)
         if (hand[slot])
