@@ -5,8 +5,8 @@
 #include "assets/pictures.h"
 #include "game/legality.h"
 #include "window/card_pictures.h"
-#include "window/table_accessible.h"
 #include "window/sunken_bevel.h"
+#include "window/table_accessible.h"
 
 #include <QApplication>
 #include <QDrag>
