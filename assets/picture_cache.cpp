@@ -13,8 +13,6 @@ namespace assets
 namespace
 {
 
-constexpr qreal DoubleRatio = 2;
-
 QImage forScreen(const QImage& picture)
 {
     return picture.convertToFormat(QImage::Format_RGB32);
@@ -30,8 +28,8 @@ QImage PictureCache::picture(const QString& name, qreal devicePixelRatio)
     const QString key = name.toUpper();
     auto found = kept.constFind(key);
     if (found == kept.constEnd()) {
-        // The 1x pictures come unpacked straight for the screen, the cheaper way at a start.
-        const QImage picture = dense ? forScreen(loadDoublePicture(name)) : loadScreenPicture(name);
+        // Unpacked straight for the screen, the cheaper way at a start.
+        const QImage picture = dense ? loadDoubleScreenPicture(name) : loadScreenPicture(name);
         if (picture.isNull())
             return {};
         found = kept.insert(key, picture);

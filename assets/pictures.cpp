@@ -49,11 +49,15 @@ bool hasPicture(const QString& name)
     return !path.isEmpty() && QFile::exists(path);
 }
 
+QString doublePicturePath(const QString& name)
+{
+    return pathIn(QStringLiteral(":/pictures/2x/"), name);
+}
+
 QImage loadDoublePicture(const QString& name)
 {
-    constexpr qreal Double = 2;
-    QImage picture = readPicture(pathIn(QStringLiteral(":/pictures/2x/"), name));
-    picture.setDevicePixelRatio(Double);
+    QImage picture = readPicture(doublePicturePath(name));
+    picture.setDevicePixelRatio(DoubleRatio);
     return picture;
 }
 

@@ -20,6 +20,8 @@ inline constexpr int BackWidth = 62;
 inline constexpr int BackHeight = 71;
 inline constexpr int IconSize = 32;
 inline constexpr int BackDesigns = 8;
+// The device pixel ratio the dense screens' pictures are drawn for.
+inline constexpr qreal DoubleRatio = 2;
 
 // The suits' words in the face pictures' names, in the order of game::Suit.
 inline constexpr std::array<std::string_view, game::SuitCount> SuitWords = {"BUB", "CHE", "KRE",
@@ -44,8 +46,9 @@ bool hasPicture(const QString& name);
 // The same picture drawn at twice the size for dense screens, tagged with a device pixel
 // ratio of 2 so that it is drawn at the logical size of the 1x one; null as above.
 QImage loadDoublePicture(const QString& name);
-// Where that picture is stored among the program's resources; empty for a name that can be no
-// picture's.
+// Where that picture, or its 2x drawing, is stored among the program's resources; empty for a
+// name that can be no picture's.
 QString picturePath(const QString& name);
+QString doublePicturePath(const QString& name);
 
 } // namespace assets

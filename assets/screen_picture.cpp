@@ -70,15 +70,30 @@ QImage unpackSixteenColours(const uchar* data, qint64 size)
     return picture;
 }
 
+// The stored picture at `path` unpacked, or a null image when it is not of the plain kind.
+QImage unpackStored(const QString& path)
+{
+    const QResource stored(path);
+    if (!stored.isValid() || stored.compressionAlgorithm() != QResource::NoCompression)
+        return {};
+    return unpackSixteenColours(stored.data(), stored.size());
+}
+
 } // namespace
 
 QImage loadScreenPicture(const QString& name)
 {
-    const QResource stored(picturePath(name));
-    if (stored.isValid() && stored.compressionAlgorithm() == QResource::NoCompression)
-        if (QImage picture = unpackSixteenColours(stored.data(), stored.size()); !picture.isNull())
-            return picture;
-    return loadPicture(name).convertToFormat(QImage::Format_RGB32);
+    const QImage picture = unpackStored(picturePath(name));
+    return picture.isNull() ? loadPicture(name).convertToFormat(QImage::Format_RGB32) : picture;
+}
+
+QImage loadDoubleScreenPicture(const QString& name)
+{
+    QImage picture = unpackStored(doublePicturePath(name));
+    if (picture.isNull())
+        return loadDoublePicture(name).convertToFormat(QImage::Format_RGB32);
+    picture.setDevicePixelRatio(DoubleRatio);
+    return picture;
 }
 
 } // namespace assets

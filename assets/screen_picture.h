@@ -12,5 +12,7 @@ namespace assets
 // program's data in one pass, which costs a fraction of a general image reader and a
 // conversion; anything else takes that longer way.
 QImage loadScreenPicture(const QString& name);
+// Its 2x drawing, as loadDoublePicture() gives it, made ready for the screen the same way.
+QImage loadDoubleScreenPicture(const QString& name);
 
 } // namespace assets

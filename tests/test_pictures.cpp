@@ -145,6 +145,10 @@ private Q_SLOTS:
         QVERIFY(red < 0 || coloursOf(picture).contains(qRgb(255, 0, 0)) == bool(red));
         // Unpacked for the screen by hand, it is what Qt's reader and conversion make of it.
         QCOMPARE(assets::loadScreenPicture(name), picture.convertToFormat(QImage::Format_RGB32));
+        const QImage twice = assets::loadDoublePicture(name).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(assets::loadDoubleScreenPicture(name), twice);
+        QCOMPARE(assets::loadDoubleScreenPicture(name).devicePixelRatio(),
+                 twice.devicePixelRatio());
         QTEST(picture.size(), "size");
         QCOMPARE(picture.colorTable(), StandardPalette);
         if (probe) {
