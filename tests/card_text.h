@@ -53,6 +53,21 @@ template <typename Cards> QString presentNames(const Cards& cards, bool withSlot
     return names.join(u' ');
 }
 
+// Cards named in Russian, written out here by hand in the order of RankNames and SuitLetters:
+// the rank in the nominative and after "кладёт", the suit in the genitive plural.
+inline const QStringList RanksNamed =
+    QStringLiteral("шестёрка семёрка восьмёрка девятка десятка валет дама король туз").split(u' ');
+inline const QStringList RanksLaid =
+    QStringLiteral("шестёрку семёрку восьмёрку девятку десятку валета даму короля туза")
+        .split(u' ');
+inline const QStringList SuitsNamed = QStringLiteral("бубен червей треф пик").split(u' ');
+
+inline QString spokenCard(game::Card card, const QStringList& rankWords)
+{
+    return rankWords[static_cast<int>(card.rank) - static_cast<int>(game::Rank::Six)] + u' ' +
+           SuitsNamed[static_cast<int>(card.suit)];
+}
+
 // A choice as "slot:cell", or "pass".
 inline QString describe(const std::optional<game::Move>& move)
 {

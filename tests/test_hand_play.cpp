@@ -13,6 +13,8 @@
 #include <QTest>
 #include <memory>
 
+using namespace cardtext;
+
 namespace
 {
 
@@ -24,21 +26,7 @@ constexpr int FirstHandCard = game::TableCells;
 constexpr int FirstColumn = FirstHandCard + game::HandSlots;
 constexpr int StatusLine = FirstColumn + 2;
 
-// Cards named in Russian, written out here by hand: the rank in the nominative and after
-// "кладёт", the suit in the genitive plural.
-const QStringList Nominative =
-    QStringLiteral("шестёрка семёрка восьмёрка девятка десятка валет дама король туз").split(u' ');
-const QStringList AfterLays =
-    QStringLiteral("шестёрку семёрку восьмёрку девятку десятку валета даму короля туза")
-        .split(u' ');
-const QStringList SuitWords = QStringLiteral("бубен червей треф пик").split(u' ');
 const QStringList PlaceWords = QStringLiteral("первым вторым третьим").split(u' ');
-
-QString spokenCard(game::Card card, const QStringList& rankWords)
-{
-    return rankWords[static_cast<int>(card.rank) - static_cast<int>(game::Rank::Six)] + u' ' +
-           SuitWords[static_cast<int>(card.suit)];
-}
 
 enum class Input { Keys, DoubleClick, ReaderAction };
 
@@ -88,7 +76,7 @@ class TestHandPlay : public QObject
             game::Slot& card = hands[who][turn[1].toInt()];
             laid.insert(turn[2].toInt(), *card);
             if (who != u"human")
-                phrases << nameOf(who) + QStringLiteral(" кладёт ") + spokenCard(*card, AfterLays);
+                phrases << nameOf(who) + QStringLiteral(" кладёт ") + spokenCard(*card, RanksLaid);
             card.reset();
             const auto out = std::count_if(hands.keyBegin(), hands.keyEnd(),
                                            [&](const QString& p) { return heldSlots(p).empty(); });
@@ -115,10 +103,10 @@ class TestHandPlay : public QObject
         };
         for (int n = 1; n <= game::TableCells; ++n)
             expect(n - 1, QAccessible::Graphic,
-                   laid.contains(n) ? spokenCard(laid[n], Nominative) : QStringLiteral("пусто"));
+                   laid.contains(n) ? spokenCard(laid[n], RanksNamed) : QStringLiteral("пусто"));
         for (const int k : heldSlots()) {
             expect(FirstHandCard + k - 1, QAccessible::Button,
-                   spokenCard(*hands[QStringLiteral("human")][k], Nominative));
+                   spokenCard(*hands[QStringLiteral("human")][k], RanksNamed));
             const QAccessible::State state = root->child(FirstHandCard + k - 1)->state();
             if (state.disabled == (fitsNow(k) && !table->timer->isActive()) || state.invisible)
                 wrong << QStringLiteral("slot %1's state").arg(k);
@@ -208,7 +196,7 @@ private Q_SLOTS:
         for (const QString& line : QString::fromUtf8(sim.readAllStandardOutput()).split(u'\n')) {
             const QStringList words = line.split(u' ');
             if (words[0] == u"deal")
-                hands.insert(words[1], cardtext::parse<game::Hand>(words.sliced(2).join(u' ')));
+                hands.insert(words[1], parse<game::Hand>(words.sliced(2).join(u' ')));
             else if (words[0] == u"turn")
                 turns << words.sliced(1);
         }

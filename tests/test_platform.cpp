@@ -101,23 +101,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
         const QString usage = QStringLiteral("Usage: tavlen [--help | --version]\n");
-        const QString playOn = QString();
-        QTest::newRow("-h") << QStringList{"-h"} << 0 << usage << playOn;
-        QTest::newRow("help wins over a later bad one")
-            << QStringList{"--help", "--bogus"} << 0 << usage << playOn;
-        QTest::newRow("a file name")
-            << QStringList{"game.ini"} << 2 << playOn
-            << QStringLiteral("tavlen: unknown argument 'game.ini'\n") + usage;
-        QTest::newRow("bad one after Qt's own")
-            << QStringList{"-platform", "xcb", "--bogus"} << 2 << playOn
-            << QStringLiteral("tavlen: unknown argument '--bogus'\n") + usage;
-        QTest::newRow("session manager restart")
-            << QStringList{"-session", "10d2f3a4b5"} << -1 << playOn << playOn;
-        QTest::newRow("Qt's options, one dash or two")
-            << QStringList{"--style", "Fusion", "-reverse", "--display", ":1", "-name", "x"} << -1
-            << playOn << playOn;
-        QTest::newRow("a Qt option's value is not read as an option")
-            << QStringList{"-qwindowtitle", "--version"} << -1 << playOn << playOn;
+        const auto row = [](const char* name, const QStringList& arguments, int status,
+                            const QString& out, const QString& err = {}) {
+            QTest::newRow(name) << arguments << status << out << err;
+        };
+        const auto unknown = [&usage](const char* argument) {
+            return QStringLiteral("tavlen: unknown argument '%1'\n").arg(argument) + usage;
+        };
+        row("-h", {"-h"}, 0, usage);
+        row("help wins over a later bad one", {"--help", "--bogus"}, 0, usage);
+        row("a file name", {"game.ini"}, 2, {}, unknown("game.ini"));
+        row("bad one after Qt's own", {"-platform", "xcb", "--bogus"}, 2, {}, unknown("--bogus"));
+        row("session manager restart", {"-session", "10d2f3a4b5"}, -1, {});
+        row("Qt's options, one dash or two",
+            {"--style", "Fusion", "-reverse", "--display", ":1", "-name", "x"}, -1, {});
+        row("a Qt option's value is not read as an option", {"-qwindowtitle", "--version"}, -1, {});
     }
     void commandLineIsAnswered()
     {

@@ -55,6 +55,14 @@ game::Tally tallyIn(const QString& path)
     return store::readSettings(IniDocument(contentsOf(path))).tally;
 }
 
+// A settings file alone in a temporary folder, which is both of its places.
+struct FileInFolder {
+    QTemporaryDir dir;
+    QString path = dir.filePath("Param.ini");
+    SettingsFile file{{.preferred = dir.path(), .fallback = dir.path()}};
+    Settings settings;
+};
+
 } // namespace
 
 class TestStore : public QObject
@@ -168,34 +176,23 @@ private Q_SLOTS:
         QCOMPARE(read, ok);
     }
 
-    // A window state the file names otherwise than the game does is left as it is.
-    void anOddWindowStateIsLeft()
-    {
-        IniDocument file(windows1251("[Настройки]\nWindowState=Odd\n"));
-        writeSettings({.tally = {}, .windowState = std::nullopt}, file);
-        QCOMPARE(file.value({Options, u"WindowState"}), QStringLiteral("Odd"));
-    }
-
     // A link to a file is followed: the file it leads to is written and keeps its permissions,
     // here other than a new file's, and the link stays.
     void aLinkedFileIsWrittenInItsPlace()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("Param.ini");
-        const QString target = dir.filePath("kept.ini");
+        FileInFolder in;
+        const QString target = in.dir.filePath("kept.ini");
         constexpr mode_t GroupReads = 0640;
-        QVERIFY(writeFile(target, "[x]\r\n") && QFile::link(target, path));
+        QVERIFY(writeFile(target, "[x]\r\n") && QFile::link(target, in.path));
         QCOMPARE(::chmod(QFile::encodeName(target).constData(), GroupReads), 0);
-        SettingsFile file({.preferred = dir.path(), .fallback = dir.path()});
-        Settings settings;
-        QCOMPARE(file.load(settings), LoadResult::Loaded);
-        QCOMPARE(file.save(settings), SaveResult::Saved);
-        QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(in.file.load(in.settings), LoadResult::Loaded);
+        QCOMPARE(in.file.save(in.settings), SaveResult::Saved);
+        QVERIFY(QFileInfo(in.path).isSymLink());
         QCOMPARE(contentsOf(target), "[x]\r\n" + windows1251(DefaultFile));
         struct stat status = {};
         QCOMPARE(::stat(QFile::encodeName(target).constData(), &status), 0);
         QCOMPARE(status.st_mode & ALLPERMS, GroupReads);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+        QCOMPARE(QDir(in.dir.path()).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{"kept.ini", "Param.ini"}));
     }
 
@@ -204,13 +201,10 @@ private Q_SLOTS:
     // another game's, still running.
     void aKilledSaveLeavesNothingBehind()
     {
-        QTemporaryDir dir;
-        const QStringList leftovers{"Param.ini.1.new", "Param.ini.2147483646.new"};
-        for (const QString& name : leftovers + QStringList{"Param.ini.bak"})
-            QVERIFY(writeFile(dir.filePath(name), "half"));
-        SettingsFile file({.preferred = dir.path(), .fallback = dir.path()});
-        Settings settings;
-        QCOMPARE(file.load(settings), LoadResult::Loaded);
+        FileInFolder in;
+        for (const char* name : {"Param.ini.1.new", "Param.ini.2147483646.new", "Param.ini.bak"})
+            QVERIFY(writeFile(in.dir.filePath(name), "half"));
+        QCOMPARE(in.file.load(in.settings), LoadResult::Loaded);
         const pid_t child = ::fork();
         if (child == 0) {
             // The file size limit kills the writer at its first byte.
@@ -219,55 +213,48 @@ private Q_SLOTS:
             const rlimit tiny{1, 1};
             ::setrlimit(RLIMIT_FSIZE, &tiny);
             std::signal(SIGXFSZ, SIG_DFL);
-            file.save(settings);
+            in.file.save(in.settings);
             ::_exit(0);
         }
         int status = 0;
         QCOMPARE(::waitpid(child, &status, 0), child);
         QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+        QCOMPARE(QDir(in.dir.path()).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{"Param.ini", "Param.ini.1.new", "Param.ini.bak"}));
-        QCOMPARE(contentsOf(dir.filePath("Param.ini")), QByteArray(""));
+        QCOMPARE(contentsOf(in.path), QByteArray(""));
     }
 
     // A file that another program made unreadable while the game ran, here UTF-16, is not
     // replaced at close.
     void aFileTurnedUnreadableIsNotReplaced()
     {
-        QTemporaryDir dir;
-        SettingsFile file({.preferred = dir.path(), .fallback = dir.path()});
-        Settings settings;
-        QCOMPARE(file.load(settings), LoadResult::Loaded);
+        FileInFolder in;
+        QCOMPARE(in.file.load(in.settings), LoadResult::Loaded);
         const QByteArray utf16("\xFF\xFE[\0x\0]\0", 8);
-        QVERIFY(writeFile(dir.filePath("Param.ini"), utf16));
-        QCOMPARE(file.save(settings), SaveResult::Failed);
-        QCOMPARE(contentsOf(dir.filePath("Param.ini")), utf16);
+        QVERIFY(writeFile(in.path, utf16));
+        QCOMPARE(in.file.save(in.settings), SaveResult::Failed);
+        QCOMPARE(contentsOf(in.path), utf16);
     }
 
     // Two games on one file, each closing after playing: the second to close adds what it
     // played to what the file holds by then.
     void twoGamesAtOnceAreBothCounted()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("Param.ini");
-        QVERIFY(writeFile(path, windows1251("[Статистика]\nGr=10\nMatches=4\nVictOfHy=3\n")));
-        SettingsFile first({.preferred = dir.path(), .fallback = dir.path()});
-        SettingsFile second({.preferred = dir.path(), .fallback = dir.path()});
-        Settings one;
+        FileInFolder first;
+        QVERIFY(writeFile(first.path, windows1251("[Статистика]\nGr=10\nMatches=4\nVictOfHy=3\n")));
+        SettingsFile second({.preferred = first.dir.path(), .fallback = first.dir.path()});
         Settings two;
-        QCOMPARE(first.load(one), LoadResult::Loaded);
+        QCOMPARE(first.file.load(first.settings), LoadResult::Loaded);
         QCOMPARE(second.load(two), LoadResult::Loaded);
-        one.tally.humanPoints += 2;
-        one.tally.gamesPlayed += 1;
-        two.tally.humanPoints += 1;
-        two.tally.gamesPlayed += 1;
-        two.tally.harryFirstPlaces += 1;
-        QCOMPARE(first.save(one), SaveResult::Saved);
+        // The first wins a game for 2 points, the second comes second after Лёлик for 1.
+        first.settings.tally = {12, 0, 0, 5, 0, 0, 3};
+        two.tally = {11, 0, 0, 5, 0, 0, 4};
+        QCOMPARE(first.file.save(first.settings), SaveResult::Saved);
         QCOMPARE(second.save(two), SaveResult::Saved);
-        QCOMPARE(tallyIn(path), (game::Tally{13, 0, 0, 6, 0, 0, 4}));
+        QCOMPARE(tallyIn(first.path), (game::Tally{13, 0, 0, 6, 0, 0, 4}));
         // Saved again with nothing more played, nothing is counted twice.
-        QCOMPARE(first.save(one), SaveResult::Saved);
-        QCOMPARE(tallyIn(path), (game::Tally{13, 0, 0, 6, 0, 0, 4}));
+        QCOMPARE(first.file.save(first.settings), SaveResult::Saved);
+        QCOMPARE(tallyIn(first.path), (game::Tally{13, 0, 0, 6, 0, 0, 4}));
     }
 
     // What the file holds, what this run found there, what it holds now: the sum, worked out
@@ -285,8 +272,9 @@ private Q_SLOTS:
     // A first run makes an empty file, and every key goes into it at close. A file that cannot
     // be made ("plain" is a file, no directory) or read is reported at start and left as it is,
     // as is one in UTF-16; a file of a mebibyte is still the game's. A bad counter is reported,
-    // and replaced at close; the player's own lines stay. A program folder the game may not
-    // write is the real program's, in test_real_binary.sh.
+    // and replaced at close; the player's own lines stay, and so does a window state the game
+    // does not name. A program folder the game may not write is the real program's, in
+    // test_real_binary.sh.
     void startAndClose_data()
     {
         QTest::addColumn<QString>("program");
@@ -296,8 +284,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("after");
         const QByteArray defaults = windows1251(DefaultFile);
         const QByteArray bad =
-            windows1251("; notes\r\n[Настройки]\r\nSound=False\r\nTheme=1\r\n\r\n"
-                        "[Статистика]\r\nGr=abc\r\nJn=12\r\n");
+            windows1251("; notes\r\n[Настройки]\r\nSound=False\r\nWindowState=Odd\r\n"
+                        "Theme=1\r\n\r\n[Статистика]\r\nGr=abc\r\nJn=12\r\n");
         const auto row = [](const char* name, const char* program, const char* config,
                             const QByteArray& before, LoadResult loaded, const QByteArray& after) {
             QTest::newRow(name) << QString(program) << QString(config) << before << loaded << after;
@@ -314,8 +302,8 @@ private Q_SLOTS:
         row("a mebibyte", "program", "config", QByteArray(MaxFileSize, '\n'), LoadResult::Loaded,
             QByteArray(MaxFileSize, '\n') + QByteArray(defaults).replace("\r\n", "\n"));
         row("bad counter", "program", "config", bad, LoadResult::DataError,
-            windows1251("; notes\r\n[Настройки]\r\nSound=False\r\nTheme=1\r\nRubL=RubL1\r\n"
-                        "RubR=RubR1\r\nWindowState=Normal\r\nLevel=Low\r\n\r\n[Статистика]\r\n"
+            windows1251("; notes\r\n[Настройки]\r\nSound=False\r\nWindowState=Odd\r\nTheme=1\r\n"
+                        "RubL=RubL1\r\nRubR=RubR1\r\nLevel=Low\r\n\r\n[Статистика]\r\n"
                         "Gr=0\r\nJn=12\r\nHy=0\r\nMatches=0\r\nVictOfGr=0\r\nVictOfJn=0\r\n"
                         "VictOfHy=0\r\n"));
     }
