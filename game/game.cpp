@@ -87,14 +87,18 @@ void Game::scoreFinish(Player player)
 {
     if (hasCards(hand(player)))
         return;
-    const int othersHolding =
-        static_cast<int>(std::count_if(Players.begin(), Players.end(), [&](Player other) {
-            return other != player && hasCards(hand(other));
-        }));
-    if (othersHolding == 0)
+    const int holding = othersHolding(player);
+    if (holding == 0)
         computersMoving_ = false;
     else
-        creditFinish(tally_, player, othersHolding);
+        creditFinish(tally_, player, holding);
+}
+
+int Game::othersHolding(Player player) const
+{
+    return static_cast<int>(std::count_if(Players.begin(), Players.end(), [&](Player other) {
+        return other != player && hasCards(hand(other));
+    }));
 }
 
 } // namespace game

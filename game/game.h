@@ -59,6 +59,8 @@ public:
     Player nextComputer() const { return nextComputer_; }
     // True once all three hands are empty.
     bool isOver() const;
+    // How many players other than `player` still hold cards.
+    int othersHolding(Player player) const;
 
     // A human's card is taken only in the human's turn and only on its own cell.
     bool acceptsDrop(int slot, int cell) const;

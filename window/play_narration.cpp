@@ -4,7 +4,6 @@
 #include "dialogs/spoken_texts.h"
 
 #include <QStringList>
-#include <algorithm>
 
 namespace window::narration
 {
@@ -26,17 +25,6 @@ bool humansTurn(const game::Game& game)
 QString sentences(const QStringList& phrases)
 {
     return phrases.join(QStringLiteral(". "));
-}
-
-// The place of a player who has just laid the last card: one after everyone else whose hand
-// was already empty.
-int finishingPlace(game::Player player, const game::Game& game)
-{
-    const auto alreadyOut =
-        std::count_if(game::Players.begin(), game::Players.end(), [&](game::Player other) {
-            return other != player && !game::hasCards(game.hand(other));
-        });
-    return static_cast<int>(alreadyOut) + 1;
 }
 
 } // namespace
@@ -72,7 +60,7 @@ QString afterLay(const game::Hands& shownBefore, const game::Game& game)
                 phrases << spoken::computerLays(playerName(player), suitNumber(*before[slot]),
                                                 game::numberOf(before[slot]->rank));
             if (!game::hasCards(game.hand(player))) {
-                const int place = finishingPlace(player, game);
+                const int place = game::PlayerCount - game.othersHolding(player);
                 phrases << (human ? spoken::youFinished(place)
                                   : spoken::computerFinished(playerName(player), place));
             }
